@@ -1,0 +1,64 @@
+#pragma once
+
+#include "DeviceEventSink.h"
+#include "HidDevice.h"
+
+#include <QFuture>
+#include <QList>
+#include <QThread>
+
+#include <atomic>
+
+struct hid_device_;
+typedef struct hid_device_ hid_device;
+
+// The link to the keyboard: discovery of its two interfaces, the event
+// monitor, the framing of command/reply/data reports and the command set.
+// QThread only for the object model; the thread itself is never started.
+class Hid_Thread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit Hid_Thread(QObject *parent = nullptr);
+    ~Hid_Thread() override;
+
+    void setEventSink(DeviceEventSink *sink);
+
+    void scanDevices(const QList<DevInfo> &catalogue);
+    void startMonitor(uint index);
+    void stopMonitor();
+    const QList<HidDevice> &devices() const;
+    uint currentDevice() const;
+
+public slots:
+    void swichCurDevice(uint did);
+    uchar hidCS(uchar *cmd);
+    void USBDataEncryption(uchar FIFOBuf[], uchar SecrecyCode[]);
+    void USBDataDecipher(uchar FIFOBuf[], uchar SecrecyCode[]);
+
+    void hid_02H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3);
+    void hid_04H_SetButtonSensitivity(uchar sens1);
+    void hid_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color, uchar type_Side);
+    void hid_09H_StopMacroSending();
+    void hid_0CH_SetKeyMatrix_1(const uchar *src128);
+    void hid_0DH_SetKeyMatrix_2(const uchar *src128);
+    void hid_0FH_SetISPBootLoader();
+    void hid_10H_SetMacroKey(uchar macroId, const uchar *src128);
+    void hid_12H_SetUserPicture(uchar index, uchar colorIndex, const uchar *src128);
+    void hid_13H_SetRecoveryData();
+    void hid_21H_SetCurrentProfile(uchar profileId);
+    void hid_30H_SetSevenColor(const uchar *src64);
+    void hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk);
+    void hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3);
+    void hid_84H_GetButtonSensitivity(uchar &sens1);
+    void hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color, uchar &type_Side);
+    void hid_8CH_GetKeyMatrix_1(uchar *src128);
+    void hid_8DH_GetKeyMatrix_2(uchar *src128);
+    void hid_90H_GetMacroKey(uchar macroId, uchar *src128);
+    void hid_92H_GetUserPicture(uchar index, uchar colorIndex, uchar *src128);
+    void hid_A1H_GetCurrentProfile(uchar &profileId);
+    void hid_B0H_GetSevenColor(uchar *src64);
+
+private:
+    // Owned by the device helper: private state and transfer operations.
+};

@@ -1,0 +1,141 @@
+.pragma library
+
+// A macro step is a value followed by a 10-character command tag; the macro
+// file stores English key names, the page shows Spanish labels in layout 1.
+
+var TAG_LENGTH = 10;
+var PRESS_TAG = makeTag("[\u25BC]");
+var RELEASE_TAG = makeTag("[\u25B2]");
+var PAUSE_TAG = makeTag("[ms]");
+var MIN_PAUSE = 10;
+var MAX_PAUSE = 65535;
+var DEFAULT_PAUSE = 1000;
+
+function makeTag(marker) {
+    return ("          " + marker).slice(-TAG_LENGTH);
+}
+
+function stepValue(step) {
+    var text = String(step);
+    return text.slice(0, Math.max(0, text.length - TAG_LENGTH));
+}
+
+function stepTag(step) {
+    return String(step).slice(-TAG_LENGTH);
+}
+
+function has(table, key) {
+    return table !== undefined && table !== null
+        && Object.prototype.hasOwnProperty.call(table, key);
+}
+
+// Stored name -> shown label; a name the table lacks is shown unchanged.
+function shownName(name, layout, enTosp) {
+    return layout === 1 && has(enTosp, name) ? enTosp[name] : name;
+}
+
+// Shown label -> stored name; a label the table lacks is stored unchanged.
+function storedName(label, layout, sptoen) {
+    return layout === 1 && has(sptoen, label) ? sptoen[label] : label;
+}
+
+function row(value, tag) {
+    return { textX: String(value), textR: tag };
+}
+
+function rowFromStep(step, layout, enTosp) {
+    return row(shownName(stepValue(step), layout, enTosp), stepTag(step));
+}
+
+function rowsFromSteps(steps, layout, enTosp) {
+    var rows = [];
+    for (var i = 0; i < steps.length; ++i)
+        rows.push(rowFromStep(steps[i], layout, enTosp));
+    return rows;
+}
+
+function stepsFromRows(rows, layout, sptoen) {
+    var steps = [];
+    for (var i = 0; i < rows.length; ++i)
+        steps.push(storedName(rows[i].textX, layout, sptoen) + rows[i].textR);
+    return steps;
+}
+
+// Label of a key usage for recording and the key field, or undefined when the
+// key has no name (or, in layout 1, no Spanish label): such keys are ignored.
+function keyLabel(name, layout, enTosp) {
+    if (name === undefined || name === null)
+        return undefined;
+    if (layout !== 1)
+        return String(name);
+    return has(enTosp, name) ? enTosp[name] : undefined;
+}
+
+function recordedRow(isDown, label) {
+    return row(label, isDown ? PRESS_TAG : RELEASE_TAG);
+}
+
+function keyRows(label) {
+    return [row(label, PRESS_TAG), row(label, RELEASE_TAG)];
+}
+
+function pauseRow(delay) {
+    return row(delay, PAUSE_TAG);
+}
+
+// New steps go before the selected step, or at the end when none is selected.
+function insertionIndex(current, count) {
+    return current >= 0 && current < count ? current : count;
+}
+
+// The scrapbook holds one step text. A copy survives any number of pastes,
+// a cut is pasted once.
+function scrapbookAfterPaste(scrapbook, isUnlimitedCopy) {
+    return isUnlimitedCopy ? scrapbook : "";
+}
+
+function pastedRow(scrapbook) {
+    return row(stepValue(scrapbook), stepTag(scrapbook));
+}
+
+// Typed pause text -> delay in milliseconds, kept within 10..65535.
+function pauseDelay(text) {
+    var n = parseInt(String(text), 10);
+    if (isNaN(n))
+        return MIN_PAUSE;
+    return Math.min(MAX_PAUSE, Math.max(MIN_PAUSE, n));
+}
+
+function namesFromFiles(files) {
+    var names = [];
+    for (var i = 0; i < files.length; ++i) {
+        var file = String(files[i]);
+        names.push(file.slice(0, Math.max(0, file.length - 4)));
+    }
+    return names;
+}
+
+// A rename is carried out only for a new, non-blank name that stays inside the
+// macro folder and does not collide with another macro; case is ignored since
+// macro files also travel to case-insensitive file systems.
+function renameAllowed(oldName, newName, names) {
+    var name = String(newName);
+    if (name === oldName || name.trim().length === 0)
+        return false;
+    if (/[\/\\]/.test(name))
+        return false;
+    var folded = name.toLowerCase();
+    for (var i = 0; i < names.length; ++i) {
+        if (names[i] !== oldName && String(names[i]).toLowerCase() === folded)
+            return false;
+    }
+    return true;
+}
+
+function indexOfName(names, name) {
+    for (var i = 0; i < names.length; ++i) {
+        if (names[i] === name)
+            return i;
+    }
+    return -1;
+}

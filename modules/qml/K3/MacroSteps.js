@@ -34,17 +34,16 @@ function shownName(name, layout, enTosp) {
     return layout === 1 && has(enTosp, name) ? enTosp[name] : name;
 }
 
-// Shown label -> stored name; a label the table lacks is stored unchanged.
-function storedName(label, layout, sptoen) {
-    return layout === 1 && has(sptoen, label) ? sptoen[label] : label;
-}
-
-function row(value, tag) {
-    return { textX: String(value), textR: tag };
+// A row keeps the stored value beside the shown one, so saving writes back
+// exactly what was loaded or recorded: the Spanish labels are not one-to-one
+// ("} ]" stands for two keys) and a reverse lookup would change the macro.
+function makeRow(value, tag, layout, enTosp) {
+    var stored = String(value);
+    return { textX: shownName(stored, layout, enTosp), textR: tag, stored: stored };
 }
 
 function rowFromStep(step, layout, enTosp) {
-    return row(shownName(stepValue(step), layout, enTosp), stepTag(step));
+    return makeRow(stepValue(step), stepTag(step), layout, enTosp);
 }
 
 function rowsFromSteps(steps, layout, enTosp) {
@@ -54,33 +53,37 @@ function rowsFromSteps(steps, layout, enTosp) {
     return rows;
 }
 
-function stepsFromRows(rows, layout, sptoen) {
+function stepOfRow(row) {
+    return row.stored + row.textR;
+}
+
+function stepsFromRows(rows) {
     var steps = [];
     for (var i = 0; i < rows.length; ++i)
-        steps.push(storedName(rows[i].textX, layout, sptoen) + rows[i].textR);
+        steps.push(stepOfRow(rows[i]));
     return steps;
 }
 
-// Label of a key usage for recording and the key field, or undefined when the
+// Name of a key usage for recording and the key field, or undefined when the
 // key has no name (or, in layout 1, no Spanish label): such keys are ignored.
-function keyLabel(name, layout, enTosp) {
+function usableKeyName(name, layout, enTosp) {
     if (name === undefined || name === null)
         return undefined;
-    if (layout !== 1)
-        return String(name);
-    return has(enTosp, name) ? enTosp[name] : undefined;
+    if (layout === 1 && !has(enTosp, name))
+        return undefined;
+    return String(name);
 }
 
-function recordedRow(isDown, label) {
-    return row(label, isDown ? PRESS_TAG : RELEASE_TAG);
+function keyRows(name, layout, enTosp) {
+    return [makeRow(name, PRESS_TAG, layout, enTosp), makeRow(name, RELEASE_TAG, layout, enTosp)];
 }
 
-function keyRows(label) {
-    return [row(label, PRESS_TAG), row(label, RELEASE_TAG)];
+function recordedRow(isDown, name, layout, enTosp) {
+    return makeRow(name, isDown ? PRESS_TAG : RELEASE_TAG, layout, enTosp);
 }
 
 function pauseRow(delay) {
-    return row(delay, PAUSE_TAG);
+    return makeRow(delay, PAUSE_TAG, 0, null);
 }
 
 // New steps go before the selected step, or at the end when none is selected.
@@ -92,10 +95,6 @@ function insertionIndex(current, count) {
 // a cut is pasted once.
 function scrapbookAfterPaste(scrapbook, isUnlimitedCopy) {
     return isUnlimitedCopy ? scrapbook : "";
-}
-
-function pastedRow(scrapbook) {
-    return row(stepValue(scrapbook), stepTag(scrapbook));
 }
 
 // Typed pause text -> delay in milliseconds, kept within 10..65535.

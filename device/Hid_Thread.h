@@ -5,9 +5,13 @@
 
 #include <QFuture>
 #include <QList>
+#include <QMutex>
 #include <QThread>
+#include <QThreadPool>
 
+#include <array>
 #include <atomic>
+#include <optional>
 
 struct hid_device_;
 typedef struct hid_device_ hid_device;
@@ -27,8 +31,16 @@ public:
     void scanDevices(const QList<DevInfo> &catalogue);
     void startMonitor(uint index);
     void stopMonitor();
-    const QList<HidDevice> &devices() const;
+    // A copy: the monitor and the transfers may empty paths at any time.
+    QList<HidDevice> devices() const;
     uint currentDevice() const;
+
+    // The process-wide scrambling flag, set from the catalogue during discovery.
+    static void setEncode(bool on);
+    static bool isEncode();
+
+    // How long a reading command waits for each data report before it fails.
+    static constexpr int DataReadTimeoutMs = 1000;
 
 public slots:
     void swichCurDevice(uint did);
@@ -60,5 +72,44 @@ public slots:
     void hid_B0H_GetSevenColor(uchar *src64);
 
 private:
-    // Owned by the device helper: private state and transfer operations.
+    using Block = std::array<uchar, 8>;
+    enum class Interface { Command, Event };
+    enum class Exchange { NoToken, Failed, Done };
+
+    std::optional<HidDevice> deviceAt(uint index) const;
+    void forgetPath(uint index, Interface which);
+    hid_device *openPath(uint index, Interface which, hid_device *&handle);
+    hid_device *openCmdPath(uint index);
+    hid_device *openEventPath(uint index);
+    void closeCmd();
+    void eventMonitor(uint index);
+
+    bool waitLinkFree();
+    void releaseLink();
+    bool sendReport(int n);
+    bool transmit(uint index, int n);
+    bool queryReport(int n);
+    bool receive(uint index, int n);
+    bool sendBlock(uint index);
+
+    void write(const Block &block, const uchar *data, int n);
+    Exchange read(const Block &block, const Block &preset);
+    void readData(const Block &block, uchar *data, int n);
+
+    std::atomic<DeviceEventSink *> sink{nullptr};
+    mutable QMutex devicesLock;
+    QList<HidDevice> deviceList;
+    std::atomic<uint> did{0};
+    hid_device *cmdHandle = nullptr;
+    hid_device *eventHandle = nullptr;
+    std::atomic<bool> linkFree{true};
+    std::atomic<bool> monitorRunning{false};
+    // The monitor holds its thread for good, so it gets a pool of its own and
+    // the writing transfers always find a free thread in the global pool.
+    QThreadPool monitorPool;
+    QFuture<void> monitorFuture;
+    QFuture<bool> transferFuture;
+    uchar outReport[9] = {};
+    uchar inReport[9] = {};
+    uchar dataBuf[512] = {};
 };

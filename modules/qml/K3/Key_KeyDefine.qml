@@ -1,0 +1,91 @@
+import QtQuick
+import "KeydefineLogic.js" as Logic
+
+// One key of the key assignment keyboard: its cap, its label, and the marks for the
+// selected key, a changed key and the current profile key. A key that is not editable
+// (Fn, the profile keys) cannot be selected, dragged or changed.
+Item {
+    id: key
+
+    property Item keyboard
+    property int keyType: 0
+    property string name: ""
+    property int matrix: -1
+    property int keyCode: 0
+    property int keyCode_Default: 0
+    property int font_Size: 9
+    property bool editable: true
+    property bool isCurrentProfile: false
+    readonly property int profileIndex: editable ? -1 : Logic.profileOfKey(matrix)
+    readonly property bool isProfileKey: profileIndex >= 0
+    readonly property bool isDefault: keyCode === keyCode_Default
+    readonly property bool isSelect: keyboard !== null && matrix === keyboard.curKeyMatrix
+    readonly property bool hovered: mouse.containsMouse
+    readonly property bool dragging: mouse.drag.active
+    readonly property url capSource: keyType > 0 && keyboard !== null
+                                     ? keyboard.skinFolder + "model_kb/k" + keyType + "-0.png" : ""
+    readonly property url frameSource: keyType > 0 && keyboard !== null
+                                       ? keyboard.skinFolder + "model_kb/k" + keyType + "-1.png" : ""
+
+    width: cap.implicitWidth
+    height: cap.implicitHeight
+
+    Image {
+        id: cap
+
+        source: key.capSource
+        opacity: key.editable || key.isProfileKey ? 1.0 : 0.55
+    }
+
+    Image {
+        id: frame
+
+        source: key.frameSource
+        opacity: {
+            if (key.isSelect || key.isCurrentProfile)
+                return 1.0
+            if (!key.isDefault)
+                return 0.5
+            return key.hovered && (key.editable || key.isProfileKey) ? 0.3 : 0.0
+        }
+        visible: opacity > 0
+
+        Behavior on opacity { NumberAnimation { duration: 120 } }
+    }
+
+    Text {
+        id: label
+
+        anchors.fill: parent
+        anchors.margins: 2
+        text: key.name
+        color: {
+            if (!key.editable && !key.isCurrentProfile)
+                return globalSetting_color_disable
+            return key.isDefault ? globalSetting_color_enable : globalSetting_color
+        }
+        font.family: globalSetting_fontFamily
+        font.pixelSize: key.font_Size
+        font.bold: true
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 6
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+    }
+
+    MouseArea {
+        id: mouse
+
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: key.editable || key.isProfileKey ? Qt.PointingHandCursor : Qt.ArrowCursor
+        drag.target: key.editable ? key.keyboard.dragProxy : null
+        drag.threshold: 4
+        drag.smoothed: false
+        onPressed: if (key.editable) key.keyboard.beginDrag(key)
+        onReleased: key.keyboard.endDrag()
+        onClicked: key.keyboard.keyClicked(key)
+    }
+}

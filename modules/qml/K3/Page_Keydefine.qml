@@ -7,6 +7,7 @@ import "KeydefineLogic.js" as Logic
 Item {
     id: page
 
+    // Keyboards whose gaming mode is their own (K3) hide the gaming-mode box.
     property bool isGameMode: false
     property int kind: Logic.kindNone
     // Usage shown in the key field; -1 while the field is empty.
@@ -88,6 +89,7 @@ Item {
             return
         keyboard.curKeyMatrix = matrix
         keyCodeToUI(key.keyCode)
+        controlMenu()
     }
 
     function setSelectedCode(code) {
@@ -205,6 +207,8 @@ Item {
         anchors.top: toolbar.bottom
         anchors.bottom: actions.top
         anchors.margins: 12
+        // A dragged key passes over the menus on its way to the key field.
+        z: keyboard.dragActive ? 2 : 0
 
         Model_KeyDefine_K3 {
             id: keyboard
@@ -306,6 +310,18 @@ Item {
         }
     }
 
+    CheckBox {
+        id: gameModeBox
+        objectName: "gameModeBox"
+
+        anchors.left: parent.left
+        anchors.leftMargin: 16
+        anchors.verticalCenter: actions.verticalCenter
+        visible: !page.isGameMode
+        text: Logic.text(globalSetting_stringList, 79, "GAMING MODE")
+        onToggled: checked => ui_View.ui_02H_SetKeyboardMode(checked ? 1 : 0)
+    }
+
     Row {
         id: actions
 
@@ -320,7 +336,7 @@ Item {
             id: resetButton
 
             height: parent.height
-            source: skinPath + "common/reset_0.png"
+            source: skinPath + (hovered ? "common/reset_1.png" : "common/reset_0.png")
             text: Logic.text(globalSetting_stringList, 77, "RESET")
             onClicked: page.resetKey()
         }
@@ -329,7 +345,7 @@ Item {
             id: applyButton
 
             height: parent.height
-            source: skinPath + "common/apply_0.png"
+            source: skinPath + (hovered ? "common/apply_1.png" : "common/apply_0.png")
             text: Logic.text(globalSetting_stringList, 107, "APPLY")
             onClicked: page.apply()
         }

@@ -103,6 +103,10 @@ Item {
             record("ui_0C0DH_SetKeyMatrix", arguments)
         }
 
+        function ui_02H_SetKeyboardMode(mode) {
+            record("ui_02H_SetKeyboardMode", arguments)
+        }
+
         function playMedia_Index(index) {
             record("playMedia_Index", arguments)
         }

@@ -26,6 +26,7 @@ KeydefineStage {
             stage.lang = 0
             stage.layout = 0
             stage.profile = 0
+            page.isGameMode = true
             view.keydefine = { 4: ["5", "0"], 5: [0x94, 0x31], 48: [0x03, 0x41], 100: [0x83, 0x31] }
             var files = []
             var configs = {}
@@ -375,6 +376,17 @@ KeydefineStage {
             compare(key(0).keyCode, 0)
             mouseMove(page, 1, 1)
             compare(fieldText(), "【 KEYS 】")
+        }
+
+        function test_gaming_mode_box() {
+            var box = findChild(page, "gameModeBox")
+            verify(!box.visible)
+            page.isGameMode = false
+            verify(box.visible)
+            mouseClick(box)
+            mouseClick(box)
+            compare(view.callsOf("ui_02H_SetKeyboardMode").map(function (c) { return c.args[0] }), [1, 0])
+            page.isGameMode = true
         }
 
         function test_profile_keys_show_and_switch_the_profile() {

@@ -1,0 +1,137 @@
+import QtQuick
+
+// The keyboard's main item: function menu, profile menu and the page area.
+Item {
+    id: mainK3
+
+    // False while the global settings panel is open.
+    property bool navigationEnabled: true
+    // USB usage of the last key pressed on the keyboard.
+    property int lastPressKeyCode: 0
+    readonly property alias keyPage: pageArea.keyPage
+    readonly property alias macroPage: pageArea.macroPage
+    readonly property alias colorPage: pageArea.colorPage
+    readonly property alias openPage: pageArea.openPage
+    readonly property alias functionMenu: functionMenu
+    readonly property alias profileMenu: profileMenu
+    readonly property alias pageArea: pageArea
+    readonly property alias keyCodeString: keyCodeString
+
+    // Key presses and releases from the keyboard, for the pages.
+    signal msg_KB(bool isDown, int usbCode)
+
+    function initUI() {
+        var hwDef = ui_View.loadHWDef()
+        var names = ui_View.loadUsbStr()
+        var codes = ui_View.loadUsbCode()
+        keyCodeString.initUI(hwDef, names, codes)
+        profileMenu.currentIndex = Number(ui_View.ui_A1H_GetCurrentProfile())
+        mainScene.profile = profileMenu.currentIndex
+        keyPage.initUI(true, hwDef)
+        macroPage.initUI()
+        colorPage.initUI(true, hwDef)
+        pageArea.built = true
+    }
+
+    // A profile change made on the keyboard, or a lighting change only (same profile).
+    function zzzMorvel(profile) {
+        if (Number(profile) !== profileMenu.currentIndex) {
+            ui_View.ui_21H_SetCurrentProfile(profile)
+            profileMenu.currentIndex = Number(profile)
+            mainScene.profile = profileMenu.currentIndex
+            keyPage.initUI()
+            colorPage.initUI()
+        }
+        colorPage.initUI()
+        colorPage.playEffect(colorPage.visible)
+    }
+
+    function profileChanged(index) {
+        ui_View.ui_21H_SetCurrentProfile(index)
+        mainScene.profile = index
+        keyPage.initUI()
+        colorPage.initUI()
+        colorPage.playEffect(colorPage.visible)
+    }
+
+    function setSkin() {
+        functionMenu.setSkin()
+    }
+
+    function translateStrings(code) {
+        keyPage.translateStrings(code)
+        macroPage.translateStrings(code)
+        colorPage.translateStrings(code)
+        functionMenu.translateStrings()
+        profileMenu.translateStrings()
+    }
+
+    width: 1000
+    height: 600
+
+    KeyCodeString {
+        id: keyCodeString
+    }
+
+    Connections {
+        target: mainScene
+
+        function onMsg_KB(isDown, usbCode) {
+            if (isDown)
+                mainK3.lastPressKeyCode = usbCode
+            mainK3.msg_KB(isDown, usbCode)
+        }
+    }
+
+    Connections {
+        target: keyPage
+        ignoreUnknownSignals: true
+
+        function onProfileKeyClicked(index) {
+            profileMenu.select(index)
+        }
+    }
+
+    Image {
+        id: keyboardPicture
+
+        x: 152
+        y: 141
+        visible: pageArea.openPage < 0 && !isCustomBackground
+        source: skinPath + "keyboard.png"
+    }
+
+    Image {
+        id: customBackground
+
+        anchors.fill: pageArea
+        visible: pageArea.openPage < 0 && isCustomBackground && status === Image.Ready
+        fillMode: Image.PreserveAspectFit
+        asynchronous: true
+        source: isCustomBackground ? customBackgroundUrl : ""
+    }
+
+    PageArea_K3 {
+        id: pageArea
+
+        enabled: mainK3.navigationEnabled
+        opacity: enabled ? 1.0 : 0.2
+    }
+
+    FunctionMenu_K3 {
+        id: functionMenu
+
+        enabled: mainK3.navigationEnabled
+        onChosen: index => {
+            pageArea.show(index)
+            mainScene.controlMenu()
+        }
+    }
+
+    ProfileMenu_K3 {
+        id: profileMenu
+
+        enabled: mainK3.navigationEnabled
+        onProfileChanged: index => mainK3.profileChanged(index)
+    }
+}

@@ -1,0 +1,46 @@
+import QtQuick
+import "../common"
+
+// The bottom bar: reset everything, apply everything.
+Item {
+    id: bar
+
+    // Taken from the root when the skin changes (setSkin).
+    property string skinFolder: skinPath
+
+    signal resetAllClicked()
+    signal applyAllClicked()
+
+    function setSkin() {
+        skinFolder = skinPath
+    }
+
+    width: 1000
+    height: 49
+    opacity: enabled ? 1.0 : 0.2
+
+    Image {
+        anchors.fill: parent
+        source: bar.skinFolder + "list_dn/listDnContainer.png"
+    }
+
+    TextButton {
+        id: resetAllButton
+
+        x: 337
+        anchors.verticalCenter: parent.verticalCenter
+        source: bar.skinFolder + "list_dn/listDownButtonBg.png"
+        text: stringAt(113, "ALL RESET")
+        onClicked: bar.resetAllClicked()
+    }
+
+    TextButton {
+        id: applyAllButton
+
+        x: 504
+        anchors.verticalCenter: parent.verticalCenter
+        source: bar.skinFolder + "list_dn/listDownButtonBg.png"
+        text: stringAt(114, "ALL SAVE")
+        onClicked: bar.applyAllClicked()
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick
+import "../common"
+
+// The top bar: settings (0), close (1) and minimise (2).
+Item {
+    id: bar
+
+    signal buttonClicked(int index)
+
+    width: 1000
+    height: 32
+
+    Image {
+        anchors.fill: parent
+        source: skinPath + "list_up/listUpContainer.png"
+    }
+
+    Image {
+        id: commandBackground
+
+        anchors.verticalCenter: settingsButton.verticalCenter
+        x: settingsButton.x - 10
+        width: closeButton.x + closeButton.width + 10 - x
+        source: skinPath + "list_up/cmdBg.png"
+    }
+
+    Button_2state {
+        id: settingsButton
+
+        x: 876
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: 12
+        picture: skinPath + "list_up/applicationSetting"
+        onClicked: bar.buttonClicked(0)
+    }
+
+    Button_2state {
+        id: minimizeButton
+
+        x: 913
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: 12
+        picture: skinPath + "list_up/applicationMinimize"
+        onClicked: bar.buttonClicked(2)
+    }
+
+    Button_2state {
+        id: closeButton
+
+        x: 949
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: 12
+        picture: skinPath + "list_up/applicationClose"
+        onClicked: bar.buttonClicked(1)
+    }
+}

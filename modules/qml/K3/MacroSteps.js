@@ -138,3 +138,22 @@ function indexOfName(names, name) {
     }
     return -1;
 }
+
+// Bytes the keyboard needs for the steps (start and end word included),
+// counted as the encoder counts them: keys without a code and empty pauses
+// take no room.
+function encodedSize(steps, codeOfName) {
+    var size = 4;
+    for (var i = 0; i < steps.length; ++i) {
+        var tag = stepTag(steps[i]);
+        var value = stepValue(steps[i]);
+        if (tag === PRESS_TAG || tag === RELEASE_TAG) {
+            var code = codeOfName(value);
+            if (code !== undefined && (Number(code) & 0xFF) !== 0)
+                size += 2;
+        } else if (tag === PAUSE_TAG && /^\s*[+-]?\d+\s*$/.test(value) && parseInt(value, 10) !== 0) {
+            size += 4;
+        }
+    }
+    return size;
+}

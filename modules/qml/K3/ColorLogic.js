@@ -1,7 +1,7 @@
 .pragma library
 
 // Value rules of the lighting page: effect codes, slider mappings, device
-// conversions, the palette editor's colour strip and the static picture.
+// conversions, interface texts, key rows and the static picture.
 
 var NO_EFFECT = -1;
 var PICTURE_FIRST = 0x33;
@@ -35,8 +35,27 @@ var INTERVALS = [
     [10, 15, 20, 25, 30, 35, 40]
 ];
 
-// Knob positions of the eight slider ticks, in pixels of the slider.
-var SLIDER_TICKS = [21, 37, 53, 69, 85, 101, 119, 133];
+// Built-in English texts of the interface strings the page shows.
+var DEFAULT_TEXTS = {
+    2: "LOOP", 3: "SPEED", 4: "BRIGHTNESS", 5: "DIRECTION", 6: "PAINTING", 7: "EFFECTS",
+    8: "USER DEFINE 1", 9: "USER DEFINE 2", 10: "USER DEFINE 3", 11: "USER DEFINE 4",
+    12: "USER DEFINE 5", 13: "STATIC", 14: "BREATHING", 15: "WAVE", 16: "INDUCTION DARKEN",
+    17: "MARQUEE", 18: "RIPPLE", 19: "INDUCTION BRIGHTEN", 20: "NEON", 21: "MARQUEE COLORFUL",
+    22: "RAINING", 23: "MARQUEE CIRCLE", 24: "SPOTLIGHT", 77: "RESET", 107: "APPLY"
+};
+
+// Interface text `index` of a string list, the built-in text while the list has none.
+function text(strings, index) {
+    var t = strings ? strings[index] : undefined;
+    return (t === undefined || t === "") ? DEFAULT_TEXTS[index] : String(t);
+}
+
+function texts(strings, first, count) {
+    var out = [];
+    for (var i = 0; i < count; ++i)
+        out.push(text(strings, first + i));
+    return out;
+}
 
 function isPicture(code) {
     return code >= PICTURE_FIRST && code < PICTURE_FIRST + PICTURE_COUNT;
@@ -132,49 +151,6 @@ function directionOfDevice(value) {
     return (value % 2) + 1;
 }
 
-// Slider position the mouse selects for a knob at x (0..6).
-function sliderPositionAt(knobX) {
-    var x = Math.min(Math.max(knobX, SLIDER_TICKS[0]), SLIDER_TICKS[6]);
-    for (var i = 0; i < SLIDER_TICKS.length; ++i) {
-        if (SLIDER_TICKS[i] > x)
-            return i - 1;
-    }
-    return SLIDER_TICKS.length - 1;
-}
-
-function sliderTickX(position) {
-    return SLIDER_TICKS[Math.min(Math.max(position, 0), SLIDER_TICKS.length - 1)];
-}
-
-// Colour [r, g, b] of the palette editor's strip at height y of a strip h high:
-// eight bands black, red, yellow, green, cyan, blue, magenta, white, black.
-function stripColour(y, h) {
-    var t = h > 1 ? y / (h - 1) / 0.125 : 0;
-    var band = Math.floor(t);
-    var c = t - band;
-    var up = Math.round(255 * c);
-    var down = Math.round(255 - 255 * c);
-    switch (band) {
-    case 0: return [up, 0, 0];
-    case 1: return [255, up, 0];
-    case 2: return [down, 255, 0];
-    case 3: return [0, 255, up];
-    case 4: return [0, down, 255];
-    case 5: return [up, 0, 255];
-    case 6: return [255, up, 255];
-    case 7: return [down, down, down];
-    default: return [0, 0, 0];
-    }
-}
-
-// Text of a number field turned into a colour component 0..255.
-function componentOfText(text) {
-    var n = parseInt(text, 10);
-    if (isNaN(n))
-        return 0;
-    return Math.min(Math.max(n, 0), 255);
-}
-
 function paletteColour(palette, index) {
     var i = ((index % 7) + 7) % 7;
     return [Number(palette[3 * i]) || 0, Number(palette[3 * i + 1]) || 0, Number(palette[3 * i + 2]) || 0];
@@ -193,11 +169,45 @@ function numbersOf(list, count) {
     return out;
 }
 
+function filled(count, value) {
+    var a = new Array(count);
+    for (var i = 0; i < count; ++i)
+        a[i] = value;
+    return a;
+}
+
+// Key rows of a hardware key table: two counts, then x, y, key type, name,
+// key position and key code per row. A table shorter than it claims is read
+// only as far as it goes.
+function keyRows(table) {
+    if (!table || table.length < 2)
+        return [];
+    var count = Math.min(Number(table[0]) || 0, Math.floor((table.length - 2) / 6));
+    var rows = [];
+    for (var i = 0; i < count; ++i) {
+        var at = 2 + 6 * i;
+        rows.push({ x: Number(table[at]) || 0, y: Number(table[at + 1]) || 0,
+                    keyType: Number(table[at + 2]) || 0, name: String(table[at + 3]),
+                    position: Number(table[at + 4]), keyCode: Number(table[at + 5]) || 0 });
+    }
+    return rows;
+}
+
+// Label size in pixels of the key at a position for an interface language.
+function keyFontSize(position, language) {
+    if (language === 0)
+        return 9;
+    if ([13, 14, 15, 29, 48, 96, 115].indexOf(position) >= 0)
+        return 7;
+    if (position === 28)
+        return 12;
+    if (position === 85)
+        return 16;
+    return 9;
+}
+
 function zeroPicture() {
-    var p = new Array(PICTURE_VALUES);
-    for (var i = 0; i < PICTURE_VALUES; ++i)
-        p[i] = 0;
-    return p;
+    return filled(PICTURE_VALUES, 0);
 }
 
 var RED = [255, 0, 0];

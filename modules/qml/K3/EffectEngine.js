@@ -15,13 +15,6 @@ var RING_END = 700;
 var SHIFT_STEP = 16;
 var POSITIONS = 128;
 
-function filled(count, value) {
-    var a = new Array(count);
-    for (var i = 0; i < count; ++i)
-        a[i] = value;
-    return a;
-}
-
 function clamp255(v) {
     return v < 0 ? 0 : (v > 255 ? 255 : v);
 }
@@ -30,10 +23,10 @@ function clamp255(v) {
 function Engine(keys) {
     var n = keys.length;
     this.count = n;
-    this.cx = filled(n, 0);
-    this.cy = filled(n, 0);
-    this.positions = filled(n, -1);
-    this.indexOfPosition = filled(POSITIONS, -1);
+    this.cx = Logic.filled(n, 0);
+    this.cy = Logic.filled(n, 0);
+    this.positions = Logic.filled(n, -1);
+    this.indexOfPosition = Logic.filled(POSITIONS, -1);
     for (var i = 0; i < n; ++i) {
         var k = keys[i];
         this.cx[i] = k.x + k.width / 2;
@@ -50,10 +43,10 @@ function Engine(keys) {
     this.spiral2 = this.keysAt(SPIRAL2);
     this.buildSpotCentre();
 
-    this.r = filled(n, 0);
-    this.g = filled(n, 0);
-    this.b = filled(n, 0);
-    this.a = filled(n, 0);
+    this.r = Logic.filled(n, 0);
+    this.g = Logic.filled(n, 0);
+    this.b = Logic.filled(n, 0);
+    this.a = Logic.filled(n, 0);
 
     // Settings the page keeps in step with its controls.
     this.level = 7;
@@ -66,10 +59,10 @@ function Engine(keys) {
     this.code = Logic.NO_EFFECT;
     this.counter = 0;
     this.loopPos = 0;
-    this.ringX = filled(RING_SLOTS, 0);
-    this.ringY = filled(RING_SLOTS, 0);
-    this.ringR = filled(RING_SLOTS, 0);
-    this.ringOn = filled(RING_SLOTS, false);
+    this.ringX = Logic.filled(RING_SLOTS, 0);
+    this.ringY = Logic.filled(RING_SLOTS, 0);
+    this.ringR = Logic.filled(RING_SLOTS, 0);
+    this.ringOn = Logic.filled(RING_SLOTS, false);
     this.nextRing = 0;
     this.spotR = 0;
     this.runs = [];
@@ -108,8 +101,8 @@ Engine.prototype.buildRows = function (keys) {
 
     this.rows = [];
     this.script = [];
-    this.rowOf = filled(this.count, -1);
-    this.slotInRow = filled(this.count, -1);
+    this.rowOf = Logic.filled(this.count, -1);
+    this.slotInRow = Logic.filled(this.count, -1);
     for (var r = 0; r < rows.length; ++r) {
         var sorted = rows[r].slice().sort(function (p, q) { return keys[p].x - keys[q].x || p - q; });
         if (r % 2 === 1)
@@ -125,7 +118,7 @@ Engine.prototype.buildRows = function (keys) {
 };
 
 Engine.prototype.buildGradient = function (bands) {
-    var out = filled(3 * this.count, 0);
+    var out = Logic.filled(3 * this.count, 0);
     if (this.count === 0)
         return out;
     var first = this.cx[this.orderX[0]];

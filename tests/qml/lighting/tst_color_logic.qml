@@ -89,48 +89,6 @@ TestCase {
         compare(Logic.directionOfDevice(2), 1);
     }
 
-    function test_slider_ticks() {
-        compare(Logic.sliderPositionAt(0), 0);
-        compare(Logic.sliderPositionAt(21), 0);
-        compare(Logic.sliderPositionAt(36), 0);
-        compare(Logic.sliderPositionAt(37), 1);
-        compare(Logic.sliderPositionAt(118), 5);
-        compare(Logic.sliderPositionAt(119), 6);
-        compare(Logic.sliderPositionAt(200), 6, "the mouse never reaches 7");
-        compare(Logic.sliderTickX(7), 133);
-    }
-
-    function test_strip_bands_at_boundaries_data() {
-        // A strip 801 high puts band b between y = 100 b and 100 (b + 1).
-        return [
-            { tag: "top", y: 0, c: [0, 0, 0] },
-            { tag: "half red", y: 50, c: [128, 0, 0] },
-            { tag: "red", y: 100, c: [255, 0, 0] },
-            { tag: "orange", y: 150, c: [255, 128, 0] },
-            { tag: "yellow", y: 200, c: [255, 255, 0] },
-            { tag: "green", y: 300, c: [0, 255, 0] },
-            { tag: "cyan", y: 400, c: [0, 255, 255] },
-            { tag: "blue", y: 500, c: [0, 0, 255] },
-            { tag: "magenta", y: 600, c: [255, 0, 255] },
-            { tag: "white", y: 700, c: [255, 255, 255] },
-            { tag: "grey", y: 750, c: [128, 128, 128] },
-            { tag: "bottom", y: 800, c: [0, 0, 0] },
-            { tag: "below", y: 900, c: [0, 0, 0] },
-            { tag: "above", y: -5, c: [0, 0, 0] }
-        ];
-    }
-
-    function test_strip_bands_at_boundaries(data) {
-        compare(Logic.stripColour(data.y, 801), data.c);
-    }
-
-    function test_number_fields() {
-        compare(Logic.componentOfText("12"), 12);
-        compare(Logic.componentOfText("999"), 255);
-        compare(Logic.componentOfText(""), 0);
-        compare(Logic.componentOfText("-4"), 0);
-    }
-
     function test_profile_lists() {
         compare(Logic.numbersOf([], 6), null);
         compare(Logic.numbersOf(undefined, 6), null);

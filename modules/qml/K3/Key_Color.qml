@@ -1,0 +1,74 @@
+import QtQuick
+
+// One key of the lighting preview: its cap, a glow and its label in the light's colour,
+// the label again in faint white, and the selection frame while painting touches it.
+// The space bar (position 85) never shows its label in colour nor the frame.
+Item {
+    id: key
+
+    required property Key_ColorPro keyPro
+    property string skinFolder: ""
+    // Set by the preview on every change of the light.
+    property color lightColor: "#000000"
+    property real lightOpacity: 0
+    property bool framed: false
+    readonly property bool isSpaceBar: keyPro.position === 85
+    readonly property int fallbackSize: 30
+
+    x: keyPro.x
+    y: keyPro.y
+    width: cap.status === Image.Ready ? cap.implicitWidth : fallbackSize
+    height: cap.status === Image.Ready ? cap.implicitHeight : fallbackSize
+
+    Image {
+        id: cap
+
+        source: key.keyPro.keyType > 0 ? key.skinFolder + "model_kb/k" + key.keyPro.keyType + "-0.png" : ""
+    }
+
+    Rectangle {
+        id: glow
+
+        anchors.fill: parent
+        anchors.margins: 3
+        radius: 3
+        color: key.lightColor
+        opacity: key.lightOpacity * 0.35
+        visible: key.keyPro.keyType > 0 && opacity > 0
+    }
+
+    Text {
+        id: litLabel
+        objectName: "litLabel"
+
+        anchors.fill: parent
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        text: key.keyPro.name
+        color: key.isSpaceBar ? "transparent" : key.lightColor
+        opacity: key.lightOpacity
+        font.family: globalSetting_fontFamily
+        font.pixelSize: key.keyPro.fontSize
+        font.bold: true
+    }
+
+    Text {
+        id: faintLabel
+
+        anchors.fill: parent
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        text: key.keyPro.name
+        color: "#ffffff"
+        opacity: 0.10
+        font: litLabel.font
+    }
+
+    Image {
+        id: frame
+        objectName: "frame"
+
+        visible: key.framed && !key.isSpaceBar
+        source: visible ? key.skinFolder + "model_kb/k" + key.keyPro.keyType + "-1.png" : ""
+    }
+}

@@ -166,6 +166,7 @@ Item {
     MouseArea {
         id: dragArea
 
+        objectName: "dragArea"
         property point pressPoint
 
         anchors.fill: parent
@@ -196,6 +197,7 @@ Item {
     Bar_Bottom {
         id: bottomBar
 
+        objectName: "bottomBar"
         y: 600 - height
         enabled: !mainScene.globalSettingSelected
         onResetAllClicked: mainScene.resetAll()
@@ -211,6 +213,7 @@ Item {
     Image {
         id: logo
 
+        objectName: "logo"
         x: 20
         y: 9
         source: skinPath + (logoMouse.containsMouse ? "frame/web_1.png" : "frame/web_0.png")
@@ -227,9 +230,13 @@ Item {
 
     GlobalSettingPanel {
         id: settingsPanel
+
+        objectName: "settingsPanel"
     }
 
     BusyIndicator {
         id: busyIndicator
+
+        objectName: "busyIndicator"
     }
 }

@@ -39,6 +39,7 @@ Column {
             required property int index
             readonly property bool lit: mouseArea.containsMouse || index === menu.currentIndex
 
+            objectName: "functionEntry" + index
             width: 97
             height: 29
 

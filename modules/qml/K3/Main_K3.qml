@@ -95,6 +95,7 @@ Item {
     Image {
         id: keyboardPicture
 
+        objectName: "keyboardPicture"
         x: 152
         y: 141
         visible: pageArea.openPage < 0 && !isCustomBackground
@@ -104,6 +105,7 @@ Item {
     Image {
         id: customBackground
 
+        objectName: "customBackground"
         anchors.fill: pageArea
         visible: pageArea.openPage < 0 && isCustomBackground && status === Image.Ready
         fillMode: Image.PreserveAspectFit

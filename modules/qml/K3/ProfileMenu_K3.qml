@@ -77,6 +77,7 @@ Item {
                 required property int index
                 readonly property bool lit: index === menu.currentIndex || mouseArea.containsMouse
 
+                objectName: "profileEntry" + index
                 width: 50
                 height: 30
 
@@ -115,6 +116,7 @@ Item {
     ContextMenu {
         id: contextMenu
 
+        objectName: "profileContextMenu"
         x: -width
         y: menu.menuEntry * 30
         model: menu.actionTexts

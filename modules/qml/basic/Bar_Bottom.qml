@@ -27,6 +27,7 @@ Item {
     TextButton {
         id: resetAllButton
 
+        objectName: "resetAllButton"
         x: 337
         anchors.verticalCenter: parent.verticalCenter
         source: bar.skinFolder + "list_dn/listDownButtonBg.png"
@@ -37,6 +38,7 @@ Item {
     TextButton {
         id: applyAllButton
 
+        objectName: "applyAllButton"
         x: 504
         anchors.verticalCenter: parent.verticalCenter
         source: bar.skinFolder + "list_dn/listDownButtonBg.png"

@@ -27,6 +27,7 @@ Item {
     Button_2state {
         id: settingsButton
 
+        objectName: "settingsButton"
         x: 876
         anchors.verticalCenter: parent.verticalCenter
         anchors.verticalCenterOffset: 12
@@ -37,6 +38,7 @@ Item {
     Button_2state {
         id: minimizeButton
 
+        objectName: "minimizeButton"
         x: 913
         anchors.verticalCenter: parent.verticalCenter
         anchors.verticalCenterOffset: 12
@@ -47,6 +49,7 @@ Item {
     Button_2state {
         id: closeButton
 
+        objectName: "closeButton"
         x: 949
         anchors.verticalCenter: parent.verticalCenter
         anchors.verticalCenterOffset: 12

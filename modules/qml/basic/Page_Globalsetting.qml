@@ -238,12 +238,14 @@ Item {
         SettingRow {
             id: skinRow
 
+            objectName: "skinRow"
             visible: page.skinShown
             text: _StringList[26]
 
             ButtonGroup {
                 id: skinMenu
 
+                objectName: "skinMenu"
                 width: parent.width
                 currentIndex: 0
                 model: page.skinNames
@@ -254,16 +256,18 @@ Item {
         // Hidden skin row: the rows below move up by 11 pixels rather than by a whole row.
         Item {
             width: 1
-            height: 11 - menus.spacing
+            height: skinRow.height - 11
             visible: !page.skinShown
         }
 
         SettingRow {
+            objectName: "soundRow"
             text: _StringList[27]
 
             ButtonGroup {
                 id: soundMenu
 
+                objectName: "soundMenu"
                 width: parent.width
                 currentIndex: 0
                 model: page.onOffNames
@@ -277,6 +281,7 @@ Item {
             ButtonGroup {
                 id: animationMenu
 
+                objectName: "animationMenu"
                 width: parent.width
                 currentIndex: 0
                 model: page.onOffNames
@@ -291,6 +296,7 @@ Item {
             DropMenu {
                 id: languageMenu
 
+                objectName: "languageMenu"
                 width: parent.width
                 model: page.languageNames
                 onActivated: index => page.chooseLanguage(index)
@@ -303,6 +309,7 @@ Item {
             ButtonGroup {
                 id: backgroundMenu
 
+                objectName: "backgroundMenu"
                 width: parent.width
                 currentIndex: 0
                 model: page.offOnNames
@@ -348,6 +355,7 @@ Item {
             ButtonGroup {
                 id: sizeMenu
 
+                objectName: "sizeMenu"
                 width: parent.width
                 currentIndex: 0
                 model: page.sizeNames
@@ -370,6 +378,7 @@ Item {
                         required property int index
                         readonly property var rgb: page.textPalette[index]
 
+                        objectName: "swatch" + index
                         width: 19
                         height: 19
                         radius: 2
@@ -399,6 +408,7 @@ Item {
             ColorStrip {
                 id: colorStrip
 
+                objectName: "colorStrip"
                 x: 110
                 height: parent.height
                 onPicked: (red, green, blue) => page.setChosenRgb(red, green, blue)
@@ -450,6 +460,7 @@ Item {
             Slider_8 {
                 id: brightnessSlider
 
+                objectName: "brightnessSlider"
                 position: page.brightnessPosition
                 onMoved: position => page.chooseBrightness(position)
             }
@@ -462,6 +473,7 @@ Item {
         spacing: 19
 
         TextButton {
+            objectName: "resetButton"
             width: 130
             height: 24
             source: skinPath + "common/reset_0.png"
@@ -471,6 +483,7 @@ Item {
         }
 
         TextButton {
+            objectName: "applyButton"
             width: 130
             height: 24
             source: skinPath + "common/apply_0.png"

@@ -50,6 +50,7 @@ Item {
                 required property var modelData
                 readonly property bool selected: index === group.currentIndex
 
+                objectName: "choice" + index
                 width: (row.width - row.spacing * (repeater.count - 1)) / Math.max(1, repeater.count)
                 height: row.height
                 radius: 2

@@ -10,18 +10,10 @@ Item {
     function colorAt(y, h) {
         var t = Math.min(Math.max(y, 0), h - 1) / (h - 1) / 0.125
         var band = Math.floor(t)
-        var c = Math.round(255 * (t - band))
-        switch (band) {
-        case 0: return [c, 0, 0]
-        case 1: return [255, c, 0]
-        case 2: return [255 - c, 255, 0]
-        case 3: return [0, 255, c]
-        case 4: return [0, 255 - c, 255]
-        case 5: return [c, 0, 255]
-        case 6: return [255, c, 255]
-        case 7: return [255 - c, 255 - c, 255 - c]
-        default: return [0, 0, 0]
-        }
+        var c = 255 * (t - band)
+        var bands = [[c, 0, 0], [255, c, 0], [255 - c, 255, 0], [0, 255, c], [0, 255 - c, 255],
+                     [c, 0, 255], [255, c, 255], [255 - c, 255 - c, 255 - c]]
+        return band < bands.length ? bands[band].map(Math.round) : [0, 0, 0]
     }
 
     function pickAt(y) {

@@ -72,6 +72,7 @@ Rectangle {
                 required property int index
                 required property var modelData
 
+                objectName: "menuRow" + index
                 width: menu.rowWidth
                 height: menu.rowHeight
                 color: rowMouse.containsMouse ? "#3a3d42" : "transparent"

@@ -109,6 +109,7 @@ Item {
                     required property int index
                     required property var modelData
 
+                    objectName: "entry" + index
                     width: column.width
                     height: menu.rowHeight
                     color: entryMouse.containsMouse ? "#3a3d42" : "transparent"

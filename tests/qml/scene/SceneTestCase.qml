@@ -62,6 +62,7 @@ TestCase {
     }
 
     when: windowShown
+    visible: true
     width: 1000
     height: 600
 

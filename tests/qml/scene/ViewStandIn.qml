@@ -13,7 +13,8 @@ QtObject {
     property int hwMode: 0
     property int currentProfile: 0
     property var ledTypeX: [2, 63, 3]
-    property var hwDef: []
+    // Two keys, A and B, on a matrix of eight positions.
+    property var hwDef: [2, 8, 0, 0, 1, "A", 4, 4, 40, 0, 1, "B", 5, 5]
     property var usbStr: []
     property var usbCode: []
     property string customFilePath: ""

@@ -1,0 +1,151 @@
+import QtQuick
+
+// Root functions the bridge calls, the interface lock, the bars and the drag area.
+SceneTestCase {
+    name: "Shell"
+
+    function test_initUI_order() {
+        view.hwMode = 1
+        view.currentProfile = 2
+        view.apConfig = [1, 1, 1, 1, 1, false, "", 0]
+        view.strings = ({ "111000": ["Exo", "OPCIONES"] })
+        build()
+        scene.initUI()
+        var names = view.names()
+        var order = ["ui_80H_GetHWMode", "loadApConfig", "getIsSkinShow", "loadHWDef", "loadUsbStr",
+                     "loadUsbCode", "ui_A1H_GetCurrentProfile", "ui_88H_GetLEDTypeX"]
+        var last = -1
+        for (var i = 0; i < order.length; ++i) {
+            var at = names.indexOf(order[i])
+            verify(at > last, order[i] + " comes after " + (i > 0 ? order[i - 1] : "nothing"))
+            last = at
+        }
+        // The interface texts are in place before the key page is built.
+        verify(names.indexOf("getGlobalStrings") < names.indexOf("loadHWDef"))
+        compare(scene.layout, 1)
+        compare(scene.profile, 2)
+        compare(scene.getDevItem(0).profileMenu.currentIndex, 2)
+        compare(scene.lang, 1)
+        compare(scene.globalSetting_stringList[1], "OPCIONES")
+    }
+
+    function test_setProtectUI_locks_for_its_interval() {
+        build()
+        scene.setProtectUI(300)
+        verify(scene.busy)
+        compare(view.last("setEnabled"), ["setEnabled", false])
+        wait(200)
+        verify(scene.busy)
+        tryCompare(scene, "busy", false, 400)
+        compare(view.last("setEnabled"), ["setEnabled", true])
+    }
+
+    function test_setProtectUI_restarts_with_new_interval() {
+        build()
+        scene.setProtectUI(200)
+        wait(100)
+        scene.setProtectUI(400)
+        wait(250)
+        verify(scene.busy, "the second call replaced the first interval")
+        tryCompare(scene, "busy", false, 400)
+    }
+
+    function test_setProtectUI_zero_unlocks_on_next_turn() {
+        build()
+        scene.setProtectUI(0)
+        verify(scene.busy)
+        tryCompare(scene, "busy", false, 200)
+    }
+
+    function test_apply_all_locks_2000_ms() {
+        start()
+        var spy = createTemporaryQmlObject("import QtTest; SignalSpy { signalName: \"btnTotalApplyClicked\" }", scene)
+        spy.target = scene
+        clickOn(item("applyAllButton"))
+        compare(spy.count, 1)
+        verify(scene.busy)
+        wait(1850)
+        verify(scene.busy)
+        tryCompare(scene, "busy", false, 500)
+    }
+
+    function test_reset_all_locks_800_ms_and_restores_language() {
+        view.hwMode = 0
+        view.apConfig = [1, 1, 1, 1, 1, false, "", 0]
+        view.strings = ({ "111000": ["Exo", "OPCIONES"], "031000": ["Exo", "OPTIONS"] })
+        start()
+        compare(scene.lang, 1)
+        var spy = createTemporaryQmlObject("import QtTest; SignalSpy { signalName: \"btnTotalResetClicked\" }", scene)
+        spy.target = scene
+        clickOn(item("resetAllButton"))
+        compare(spy.count, 1)
+        compare(scene.lang, 0)
+        compare(view.last("getGlobalStrings"), ["getGlobalStrings", "031000"])
+        wait(650)
+        verify(scene.busy)
+        tryCompare(scene, "busy", false, 400)
+    }
+
+    function test_clicks_are_ignored_while_locked() {
+        start()
+        scene.setProtectUI(2000)
+        clickOn(findChild(scene.getDevItem(0), "functionEntry0"))
+        clickOn(item("settingsButton"))
+        compare(scene.getDevItem(0).openPage, -1)
+        verify(!scene.globalSettingSelected)
+        compare(view.count("playMedia_Index"), 0)
+    }
+
+    function test_drag_moves_the_window() {
+        start()
+        mousePress(scene, 500, 300)
+        mouseMove(scene, 510, 295)
+        mouseRelease(scene, 510, 295)
+        compare(ctl.calls[0], ["onXChanged", 10])
+        compare(ctl.calls[1], ["onYChanged", -5])
+    }
+
+    function test_buttons_do_not_move_the_window() {
+        start()
+        var p = centre(item("applyAllButton"))
+        mousePress(scene, p.x, p.y)
+        mouseMove(scene, p.x + 20, p.y + 5)
+        mouseRelease(scene, p.x + 20, p.y + 5)
+        compare(ctl.calls.filter(c => c[0] === "onXChanged").length, 0)
+    }
+
+    function test_top_bar_buttons() {
+        start()
+        clickOn(item("minimizeButton"))
+        clickOn(item("closeButton"))
+        compare(ctl.calls, [["onMinimize"], ["onClose"]])
+        compare(view.count("playMedia_Index"), 2)
+    }
+
+    function test_keyboard_events_reach_the_pages() {
+        start()
+        var mainK3 = scene.getDevItem(0)
+        var spy = createTemporaryQmlObject("import QtTest; SignalSpy { signalName: \"msg_KB\" }", scene)
+        spy.target = mainK3
+        scene.detectKeyboard(true, 4)
+        scene.detectKeyboard(false, 5)
+        compare(spy.count, 2)
+        compare(spy.signalArguments[1][0], false)
+        compare(spy.signalArguments[1][1], 5)
+        compare(mainK3.lastPressKeyCode, 4)
+    }
+
+    function test_logo_plays_its_cue() {
+        start()
+        scene.globalSetting_url = ""
+        clickOn(item("logo"))
+        compare(view.last("playMedia_Index"), ["playMedia_Index", 3])
+    }
+
+    function test_initUI_without_a_keyboard() {
+        view.ledTypeX = []
+        build()
+        scene.initUI()
+        compare(scene.layout, 0)
+    }
+}

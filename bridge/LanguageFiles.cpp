@@ -1,0 +1,63 @@
+#include "LanguageFiles.h"
+
+#include "LegacyIni.h"
+#include "LegacyLocaleNames.h"
+#include "SettingsValues.h"
+
+#include <QDir>
+#include <QSettings>
+
+namespace {
+
+constexpr int kChina = 44;
+constexpr int kTaiwan = 208;
+constexpr int kMessageCount = 4;
+constexpr qsizetype kCodeStart = 5; // after "lang_"
+constexpr qsizetype kCodeLength = 6;
+
+}
+
+LanguageFiles::LanguageFiles(const QString &folder) : m_folder(folder) {}
+
+QString LanguageFiles::displayName(const QString &langCode)
+{
+    const int language = langCode.left(3).toInt();
+    const int country = langCode.mid(3, 3).toInt();
+    const QString name = LegacyLocaleNames::language(language).toUpper();
+    switch (country) {
+    case 0:
+        return name;
+    case kChina:
+        return name + QStringLiteral(" (Simp)");
+    case kTaiwan:
+        return name + QStringLiteral(" (Trad)");
+    default:
+        return name + QStringLiteral(" (") + LegacyLocaleNames::country(country).toUpper() + u')';
+    }
+}
+
+QVariantMap LanguageFiles::menu() const
+{
+    QVariantMap map;
+    const QStringList files = QDir(m_folder).entryList({QStringLiteral("lang_*.ini")},
+                                                       QDir::AllEntries | QDir::NoDotAndDotDot,
+                                                       QDir::Name | QDir::IgnoreCase);
+    for (const QString &file : files) {
+        const QString code = file.mid(kCodeStart, kCodeLength);
+        map.insert(displayName(code), code);
+    }
+    return map;
+}
+
+LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
+{
+    const QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
+    Texts texts;
+    texts.strings.append(file.value(QStringLiteral("font/family")).toString());
+    const int total = SettingsValues::count(file.value(QStringLiteral("font/total")));
+    for (int k = 1; k <= total; ++k)
+        texts.strings.append(file.value(QStringLiteral("strings/") + QString::number(k)).toString());
+    for (int i = 0; i < kMessageCount; ++i)
+        texts.messages.append(file.value(QStringLiteral("msg/") + QString::number(i)).toString());
+    return texts;
+}

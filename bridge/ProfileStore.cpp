@@ -1,0 +1,49 @@
+#include "ProfileStore.h"
+
+#include "FileReplace.h"
+#include "LegacyIni.h"
+
+ProfileStore::ProfileStore(const QString &folder) : m_folder(folder)
+{
+    for (int n = 0; n < kCount; ++n)
+        m_settings[n] = std::make_unique<QSettings>(filePath(n), LegacyIni::format());
+}
+
+ProfileStore::~ProfileStore() = default;
+
+void ProfileStore::setCurrentIndex(int profile)
+{
+    if (isValid(profile))
+        m_current = uchar(profile);
+}
+
+QString ProfileStore::filePath(int profile) const
+{
+    return m_folder + QStringLiteral("/p") + QString::number(profile + 1) + QStringLiteral(".bin");
+}
+
+bool ProfileStore::replace(int profile, const QString &source)
+{
+    if (!isValid(profile))
+        return false;
+    const QString fileName = m_settings[profile]->fileName();
+    // Pending writes go to the old file first, so none lands in the new one later.
+    m_settings[profile]->sync();
+    m_settings[profile].reset();
+    const bool copied = FileReplace::copyOver(source, fileName);
+    m_settings[profile] = std::make_unique<QSettings>(filePath(profile), LegacyIni::format());
+    return copied;
+}
+
+bool ProfileStore::resetToDefault(int profile)
+{
+    return replace(profile, m_folder + QStringLiteral("/pD.bin"));
+}
+
+bool ProfileStore::exportTo(int profile, const QString &target)
+{
+    if (!isValid(profile))
+        return false;
+    m_settings[profile]->sync();
+    return FileReplace::copyOver(filePath(profile), target);
+}

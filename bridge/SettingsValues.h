@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QVariant>
+#include <QVariantList>
+
+namespace SettingsValues {
+
+// Counts read from files are trusted up to this; more is damage, not data.
+constexpr int kMaxCount = 65536;
+
+inline int count(const QVariant &value)
+{
+    return qBound(0, value.toInt(), kMaxCount);
+}
+
+// A stored list as a list; a single value or an absent key is no list. (Qt 6
+// would split a single text into its characters.)
+inline QVariantList list(const QVariant &value)
+{
+    const int type = value.typeId();
+    return type == QMetaType::QVariantList || type == QMetaType::QStringList ? value.toList() : QVariantList();
+}
+
+// Element i of a list as a number; missing or non-numeric elements give 0.
+inline int intAt(const QVariantList &list, qsizetype i)
+{
+    return i < list.size() ? list.at(i).toInt() : 0;
+}
+
+}

@@ -37,31 +37,35 @@ Item {
         visible: key.keyPro.keyType > 0 && opacity > 0
     }
 
-    Text {
-        id: litLabel
-        objectName: "litLabel"
-
+    // Long labels of narrow keys wrap, and shrink only if they must.
+    component KeyLabel: Text {
         anchors.fill: parent
+        anchors.margins: 2
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        fontSizeMode: Text.Fit
+        minimumPixelSize: 6
         text: key.keyPro.name
-        color: key.isSpaceBar ? "transparent" : key.lightColor
-        opacity: key.lightOpacity
         font.family: globalSetting_fontFamily
         font.pixelSize: key.keyPro.fontSize
         font.bold: true
     }
 
-    Text {
+    KeyLabel {
+        id: litLabel
+        objectName: "litLabel"
+
+        color: key.isSpaceBar ? "transparent" : key.lightColor
+        opacity: key.lightOpacity
+    }
+
+    KeyLabel {
         id: faintLabel
 
-        anchors.fill: parent
-        horizontalAlignment: Text.AlignHCenter
-        verticalAlignment: Text.AlignVCenter
-        text: key.keyPro.name
         color: "#ffffff"
         opacity: 0.10
-        font: litLabel.font
     }
 
     Image {

@@ -12,14 +12,32 @@ constexpr qint64 kChunk = 64 * 1024;
 
 // QSettings keeps files it has parsed and trusts size and time stamp to tell
 // whether they changed; a replacement equal in both would read as the old one.
-void distinguishFrom(const QFileInfo &before, const QString &target)
+struct Stamp
 {
-    const QFileInfo after(target);
-    if (!before.exists() || after.size() != before.size() || after.lastModified() != before.lastModified())
+    explicit Stamp(const QString &path)
+    {
+        const QFileInfo info(path);
+        exists = info.exists();
+        size = info.size();
+        modified = info.lastModified();
+    }
+    bool operator==(const Stamp &other) const
+    {
+        return exists == other.exists && size == other.size && modified == other.modified;
+    }
+
+    bool exists;
+    qint64 size;
+    QDateTime modified;
+};
+
+void distinguishFrom(const Stamp &before, const QString &target)
+{
+    if (!before.exists || !(Stamp(target) == before))
         return;
     QFile file(target);
     if (file.open(QIODevice::ReadWrite))
-        file.setFileTime(before.lastModified().addMSecs(1), QFileDevice::FileModificationTime);
+        file.setFileTime(before.modified.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 }
@@ -29,7 +47,7 @@ bool copyOver(const QString &source, const QString &target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
-    const QFileInfo before(target);
+    const Stamp before(target);
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return false;

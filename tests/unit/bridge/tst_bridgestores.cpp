@@ -1,0 +1,266 @@
+#include "AppConfigStore.h"
+#include "LegacyIni.h"
+#include "ProfileStore.h"
+#include "ScriptedDialogs.h"
+#include "TempWorkDir.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kApConfig = QStringLiteral("modules/setting/apConfig.bin");
+
+QVariantList numbers(int count, int first = 0)
+{
+    QVariantList list;
+    for (int i = 0; i < count; ++i)
+        list.append(first + i);
+    return list;
+}
+
+QVariantList texts(const QVariantList &values)
+{
+    QVariantList out;
+    for (const QVariant &v : values)
+        out.append(v.toString());
+    return out;
+}
+
+}
+
+class BridgeStoresTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal();
+    void apConfigMissingElementsAndShippedKeys();
+    void apConfigResetTakesTheDefaultsAndKeepsTheFileWithout();
+    void skinChoiceNeedsTwoSkinFolders();
+    void customPictureDialog();
+    void profileExportAndImportCopyByteForByte();
+    void profileResetReplacesOnlyItsOwnFile();
+    void aFailedReplacementKeepsTheOldProfile();
+    void pendingWritesDoNotLeakIntoAReplacedProfile();
+    void aReplacementOfEqualSizeIsReadAfresh();
+    void aForeignFileBecomesAnEmptyProfile();
+    void profileNumbersOutsideTheFourAreIgnored();
+};
+
+void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
+{
+    TempWorkDir dir;
+    {
+        AppConfigStore store;
+        store.save(numbers(32, 100));
+        store.save(numbers(5));
+        QCOMPARE(store.load(), numbers(5));
+    }
+    const QSettings file(kApConfig, LegacyIni::format());
+    QCOMPARE(file.value("common/total").toInt(), 5);
+    QCOMPARE(file.value("common/4").toInt(), 4);
+    QCOMPARE(file.value("common/5").toInt(), 105);
+    QCOMPARE(file.value("common/31").toInt(), 131);
+    AppConfigStore reread;
+    QCOMPARE(reread.load(), texts(numbers(5)));
+}
+
+void BridgeStoresTest::apConfigMissingElementsAndShippedKeys()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(kApConfig, "[common]\r\n"
+                                  "name=K3 \\x8bbe\\x5b9a\r\n"
+                                  "product_name=K3, M3\r\n"
+                                  "total=3\r\n"
+                                  "0=1\r\n"
+                                  "2=file:///a b.png\r\n");
+    {
+        AppConfigStore store;
+        QCOMPARE(store.load(), (QVariantList{QStringLiteral("1"), 0, QStringLiteral("file:///a b.png")}));
+        store.save({1, 2, true, QStringLiteral("x")});
+    }
+    const QSettings file(kApConfig, LegacyIni::format());
+    QCOMPARE(file.value("common/name").toString(), QStringLiteral("K3 \u8BBE\u5B9A"));
+    QCOMPARE(file.value("common/product_name").toStringList(), QStringList({"K3", "M3"}));
+    QCOMPARE(file.value("common/2").toString(), QStringLiteral("true"));
+
+    // A damaged total cannot make the list endless.
+    TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n");
+    QCOMPARE(AppConfigStore().load().size(), 65536);
+}
+
+void BridgeStoresTest::apConfigResetTakesTheDefaultsAndKeepsTheFileWithout()
+{
+    TempWorkDir dir;
+    AppConfigStore store;
+    store.save(numbers(3, 7));
+    // No defaults shipped: the current settings stay.
+    store.reset();
+    QCOMPARE(store.load(), texts(numbers(3, 7)));
+
+    const QByteArray defaults = "[common]\ntotal=2\n0=1\n1=2\nname=K3\n";
+    TempWorkDir::write(QStringLiteral("modules/setting/apConfigD.bin"), defaults);
+    store.save(numbers(4));
+    store.reset();
+    QCOMPARE(store.load(), (QVariantList{QStringLiteral("1"), QStringLiteral("2")}));
+    QCOMPARE(TempWorkDir::read(kApConfig), defaults);
+}
+
+void BridgeStoresTest::skinChoiceNeedsTwoSkinFolders()
+{
+    TempWorkDir dir;
+    QVERIFY(!AppConfigStore::skinChoiceOffered(QStringLiteral("modules/nothing")));
+    QVERIFY(!AppConfigStore::skinChoiceOffered());
+    QDir().mkpath(QStringLiteral("modules/img/skin1"));
+    TempWorkDir::write(QStringLiteral("modules/img/logo.ico"), "x");
+    TempWorkDir::write(QStringLiteral("modules/img/readme.txt"), "x");
+    QVERIFY(!AppConfigStore::skinChoiceOffered());
+    QDir().mkpath(QStringLiteral("modules/img/skin2"));
+    QVERIFY(AppConfigStore::skinChoiceOffered());
+}
+
+void BridgeStoresTest::customPictureDialog()
+{
+    TempWorkDir dir;
+    ScriptedDialogs::Shared shared;
+    ScriptedDialogs dialogs(shared);
+    const QStringList messages{"m0", "m1", "Picture", "Cannot open: "};
+
+    shared.answers = {QString()};
+    QCOMPARE(AppConfigStore::chooseCustomPicture(dialogs, messages), QString());
+    QCOMPARE(shared.questions, QStringList{"open Open File Image Files(*.png)"});
+    QVERIFY(shared.warnings.isEmpty());
+
+    TempWorkDir::write(QStringLiteral("pic.png"), "png");
+    const QString readable = dir.path(QStringLiteral("pic.png"));
+    shared.answers = {readable};
+    QCOMPARE(AppConfigStore::chooseCustomPicture(dialogs, messages), readable);
+    QVERIFY(shared.warnings.isEmpty());
+
+    const QString missing = dir.path(QStringLiteral("gone.png"));
+    shared.answers = {missing};
+    QCOMPARE(AppConfigStore::chooseCustomPicture(dialogs, messages), QString());
+    QCOMPARE(shared.warnings, QStringList{"Picture|Cannot open: " + missing});
+
+    // Before any language is loaded the warning has empty texts.
+    shared.answers = {missing};
+    AppConfigStore::chooseCustomPicture(dialogs, {});
+    QCOMPARE(shared.warnings.last(), QStringLiteral("|") + missing);
+}
+
+void BridgeStoresTest::profileExportAndImportCopyByteForByte()
+{
+    TempWorkDir dir;
+    ProfileStore store;
+    store.at(0).setValue("color/color", numbers(21, 200));
+    store.at(0).setValue("color/ledType", QVariantList{1, 63, 0, 0, 5, 0});
+    const QString exported = dir.path(QStringLiteral("mine.pf"));
+    TempWorkDir::write(QStringLiteral("mine.pf"), "an older export");
+    QVERIFY(store.exportTo(0, exported));
+    const QByteArray p1 = TempWorkDir::read(QStringLiteral("modules/setting/p1.bin"));
+    QVERIFY(p1.contains("color=200, 201, 202"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("mine.pf")), p1);
+
+    QVERIFY(store.replace(3, exported));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p4.bin")), p1);
+    QCOMPARE(store.at(3).value("color/color").toStringList().size(), 21);
+    QCOMPARE(store.at(3).value("color/color").toStringList().first(), QStringLiteral("200"));
+}
+
+void BridgeStoresTest::profileResetReplacesOnlyItsOwnFile()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(QStringLiteral("modules/setting/pD.bin"), "[color]\ncolor=1, 2, 3\n");
+    ProfileStore store;
+    for (int n = 0; n < ProfileStore::kCount; ++n)
+        store.at(n).setValue("color/color", numbers(3, 10 * n));
+    QSettings *before[ProfileStore::kCount];
+    for (int n = 0; n < ProfileStore::kCount; ++n)
+        before[n] = &store.at(n);
+
+    QVERIFY(store.resetToDefault(2));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), QByteArray("[color]\ncolor=1, 2, 3\n"));
+    QCOMPARE(store.at(2).value("color/color").toStringList(), QStringList({"1", "2", "3"}));
+    for (int n : {0, 1, 3}) {
+        QCOMPARE(&store.at(n), before[n]);
+        QCOMPARE(store.at(n).value("color/color").toList(), numbers(3, 10 * n));
+    }
+}
+
+void BridgeStoresTest::aFailedReplacementKeepsTheOldProfile()
+{
+    TempWorkDir dir;
+    ProfileStore store;
+    store.at(1).setValue("color/color", numbers(21));
+    store.at(1).sync();
+    const QByteArray old = TempWorkDir::read(QStringLiteral("modules/setting/p2.bin"));
+    QVERIFY(!old.isEmpty());
+
+    // No pD.bin, an unreadable source, a folder as source.
+    QVERIFY(!store.resetToDefault(1));
+    QVERIFY(!store.replace(1, dir.path(QStringLiteral("missing.pf"))));
+    QVERIFY(!store.replace(1, dir.path(QStringLiteral("modules"))));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p2.bin")), old);
+    QCOMPARE(store.at(1).value("color/color").toStringList().size(), 21);
+
+    // A failed export leaves the file that was at the target.
+    TempWorkDir::write(QStringLiteral("keep.pf"), "keep");
+    QVERIFY(!store.exportTo(2, dir.path(QStringLiteral("keep.pf"))));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("keep.pf")), QByteArray("keep"));
+}
+
+void BridgeStoresTest::pendingWritesDoNotLeakIntoAReplacedProfile()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(QStringLiteral("modules/setting/pD.bin"), "[color]\ncolor=9, 9\n");
+    ProfileStore store;
+    store.at(0).setValue("userPicture/0", numbers(384));
+    QVERIFY(store.resetToDefault(0));
+    QCoreApplication::processEvents();
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")), QByteArray("[color]\ncolor=9, 9\n"));
+    QVERIFY(!store.at(0).contains("userPicture/0"));
+}
+
+void BridgeStoresTest::aReplacementOfEqualSizeIsReadAfresh()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(QStringLiteral("a.pf"), "[color]\ncolor=1, 1\n");
+    TempWorkDir::write(QStringLiteral("b.pf"), "[color]\ncolor=2, 2\n");
+    ProfileStore store;
+    for (int round = 0; round < 20; ++round) {
+        const bool even = round % 2 == 0;
+        QVERIFY(store.replace(0, dir.path(even ? QStringLiteral("a.pf") : QStringLiteral("b.pf"))));
+        QCOMPARE(store.at(0).value("color/color").toStringList().first(), even ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+}
+
+void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
+{
+    TempWorkDir dir;
+    QByteArray binary(512, '\0');
+    for (int i = 0; i < binary.size(); ++i)
+        binary[i] = char(i * 37);
+    TempWorkDir::write(QStringLiteral("photo.pf"), binary);
+    ProfileStore store;
+    QVERIFY(store.replace(2, dir.path(QStringLiteral("photo.pf"))));
+    QVERIFY(!store.at(2).contains("color/color"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), binary);
+}
+
+void BridgeStoresTest::profileNumbersOutsideTheFourAreIgnored()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(QStringLiteral("modules/setting/pD.bin"), "[color]\ncolor=1, 2\n");
+    ProfileStore store;
+    store.setCurrentIndex(2);
+    store.setCurrentIndex(4);
+    store.setCurrentIndex(-1);
+    QCOMPARE(store.currentIndex(), uchar(2));
+    QVERIFY(!store.resetToDefault(4));
+    QVERIFY(!store.resetToDefault(-1));
+    QVERIFY(!store.exportTo(7, dir.path(QStringLiteral("x.pf"))));
+    QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p5.bin")));
+    QVERIFY(!QFile::exists(QStringLiteral("x.pf")));
+}
+
+QTEST_GUILESS_MAIN(BridgeStoresTest)
+#include "tst_bridgestores.moc"

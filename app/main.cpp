@@ -1,12 +1,20 @@
+#include "ExecutableFolder.h"
+#include "Program.h"
+#include "SingleInstance.h"
+
 #include <QApplication>
-#include <QQuickWidget>
-#include <QUrl>
+#include <QFontDatabase>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QQuickWidget view;
-    view.setSource(QUrl(QStringLiteral("qrc:/modules/qml/main.qml")));
-    view.show();
+    SingleInstance instance(QCoreApplication::applicationFilePath());
+    if (!instance.acquire())
+        return 1;
+    enterExecutableFolder(QCoreApplication::applicationFilePath());
+    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
+
+    Program program;
+    program.start();
     return app.exec();
 }

@@ -1,0 +1,35 @@
+#include "TrayIcon.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+namespace {
+const char kMenuStyleSheet[] =
+    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+    "QMenu::indicator { width: 13px; height: 13px; } "
+    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+}
+
+QSystemTrayIcon *createTrayIcon(QWidget *window)
+{
+    auto *tray = new QSystemTrayIcon(window);
+    auto *quit = new QAction(QCoreApplication::translate("Widget", "Quit (&Q)"), window);
+    QObject::connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
+    auto *menu = new QMenu(window);
+    menu->addAction(quit);
+    menu->setStyleSheet(QString::fromLatin1(kMenuStyleSheet));
+    tray->setContextMenu(menu);
+    tray->setToolTip(QStringLiteral("Keyboard"));
+    tray->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
+    tray->setVisible(true);
+    return tray;
+}

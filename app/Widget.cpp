@@ -1,0 +1,92 @@
+#include "Widget.h"
+
+#include "ApConfigValues.h"
+#include "DeviceCatalogue.h"
+#include "TrayIcon.h"
+#include "Ui_Controler.h"
+#include "UserEvent.h"
+#include "myQQuickView.h"
+
+#include <QCoreApplication>
+
+#ifdef Q_OS_WIN
+#include "Win32TrayRestore.h"
+#endif
+
+Widget::Widget(QWidget *parent, const QUrl &scene)
+    : QWidget(parent)
+{
+    m_controller = new Ui_Controler(this, &m_device, scene);
+    view()->setDevice(&m_device);
+    m_trayIcon = createTrayIcon(this);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+}
+
+Widget::~Widget()
+{
+    m_device.stopMonitor();
+    // The view goes before the device link it publishes to QML as "hid".
+    delete view();
+    delete m_controller;
+}
+
+myQQuickView *Widget::view() const
+{
+    return m_controller->view();
+}
+
+void Widget::startUi()
+{
+    m_controller->setBusy(1);
+    view()->initUI();
+    QCoreApplication::postEvent(this, new UserEvent(UserEvent::kStartupDone));
+}
+
+void Widget::keyboardCallback(std::uint8_t usage, bool isDown, void *context)
+{
+    if (auto *window = static_cast<Widget *>(context))
+        window->view()->detectKeyboard(isDown, usage);
+}
+
+void Widget::mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context)
+{
+    if (auto *window = static_cast<Widget *>(context))
+        window->view()->detectMouse(isDown, button, uint(x), uint(y));
+}
+
+void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick)
+        return;
+#ifdef Q_OS_WIN
+    postRestoreMessage(winId());
+#else
+    setVisible(true);
+#endif
+}
+
+void Widget::checkDevice()
+{
+    const DeviceCatalogue catalogue = readDeviceCatalogue(readProductNames());
+    m_device.scanDevices(catalogue.entries);
+    Hid_Thread::setEncode(catalogue.isEncode);
+    m_device.swichCurDevice(m_device.currentDevice());
+    view()->syncFW();
+}
+
+void Widget::customEvent(QEvent *event)
+{
+    if (event->type() != UserEvent::kType || static_cast<UserEvent *>(event)->code() != UserEvent::kStartupDone)
+        return;
+    m_controller->setBusy(0);
+    view()->runUI();
+}
+
+#ifdef Q_OS_WIN
+bool Widget::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    if (isRestoreMessage(message))
+        setVisible(true);
+    return QWidget::nativeEvent(eventType, message, result);
+}
+#endif

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "Hid_Thread.h"
+
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <QWidget>
+
+#include <cstdint>
+
+class Ui_Controler;
+class myQQuickView;
+
+// The frameless main window. It owns the device link and the window-control
+// object (which builds the view bridge as its only child), and keeps the
+// tray icon through which a hidden window comes back.
+class Widget : public QWidget
+{
+    Q_OBJECT
+public:
+    static QUrl mainScene() { return QUrl(QStringLiteral("qrc:/modules/qml/main.qml")); }
+
+    explicit Widget(QWidget *parent = nullptr, const QUrl &scene = mainScene());
+    ~Widget() override;
+
+    // Locks the interface, has QML initialise, and posts the event that
+    // unlocks and runs it once the initialisation has been delivered.
+    void startUi();
+
+    Ui_Controler *controller() const { return m_controller; }
+    myQQuickView *view() const;
+    Hid_Thread &device() { return m_device; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+
+    // Input-hook callbacks; context is the window.
+    static void keyboardCallback(std::uint8_t usage, bool isDown, void *context);
+    static void mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context);
+
+public slots:
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    // Device discovery; run once at start-up, before the window is shown.
+    void checkDevice();
+
+protected:
+    void customEvent(QEvent *event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+#endif
+
+private:
+    Ui_Controler *m_controller = nullptr;
+    Hid_Thread m_device;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+};

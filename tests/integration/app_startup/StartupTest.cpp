@@ -1,0 +1,303 @@
+#include "ExecutableFolder.h"
+#include "InputHook.h"
+#include "K3Emulator.h"
+#include "Program.h"
+#include "SingleInstance.h"
+#include "Ui_Controler.h"
+#include "Widget.h"
+#include "myQQuickView.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QProcess>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <linux/input-event-codes.h>
+
+namespace {
+
+QUrl recordingScene()
+{
+    return QUrl::fromLocalFile(QStringLiteral(K3_SOURCE_DIR "/tests/integration/app_startup/RecordingScene.qml"));
+}
+
+QStringList calls(Widget &window)
+{
+    return window.view()->rootObject()->property("log").toString().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+void clearCalls(Widget &window)
+{
+    window.view()->rootObject()->setProperty("log", QString());
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// A process id that is certainly not running any more.
+qint64 deadProcessId()
+{
+    QProcess process;
+    process.start(QStringLiteral("true"), {});
+    process.waitForFinished();
+    return process.processId() ? process.processId() : 999999;
+}
+
+} // namespace
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        // Every case runs in a data folder of its own, like a fresh installation.
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir::setCurrent(m_folder->path()));
+        K3Emulator::instance().reset();
+    }
+
+    void cleanup() { QDir::setCurrent(QDir::tempPath()); }
+
+    void startupHandshakeLocksInitialisesUnlocksAndRuns()
+    {
+        Program program(recordingScene(), nullptr);
+        QVERIFY(calls(program.window()).isEmpty()); // nothing reaches QML while it is built
+        program.start();
+        QVERIFY(program.window().isVisible());
+        QCOMPARE(calls(program.window()), QStringList{"setProtectUI(1)"});
+        QTRY_COMPARE(calls(program.window()),
+                     (QStringList{"setProtectUI(1)", "initUI", "setProtectUI(0)", "run"}));
+    }
+
+    void windowIsTheFramelessTranslucentHostOfTheShippedScene()
+    {
+        Widget window;
+        QCOMPARE(window.size(), QSize(1000, 600));
+        QCOMPARE(int(window.windowFlags()), 0x2000801);
+        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(window.styleSheet(), QStringLiteral("background:transparent;"));
+        QCOMPARE(window.objectName(), QStringLiteral("Widget"));
+        QCOMPARE(window.view()->objectName(), QStringLiteral("ui_View"));
+        QCOMPARE(window.view()->parentWidget(), &window);
+        const auto children = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(std::count_if(children.begin(), children.end(), [](QWidget *w) { return !w->isWindow(); }), 1);
+        QQmlContext *context = window.view()->rootContext();
+        QCOMPARE(context->contextProperty("ui_View").value<QObject *>(), window.view());
+        QCOMPARE(context->contextProperty("hid").value<QObject *>(), &window.device());
+        QCOMPARE(context->contextProperty("ui_Ctl").value<QObject *>(), window.controller());
+    }
+
+    void titleComesFromTheApplicationSettings()
+    {
+        {
+            Widget window(nullptr, recordingScene());
+            QCOMPARE(window.windowTitle(), QString());
+        }
+        writeFile(QStringLiteral("modules/setting/apConfig.bin"), "[common]\r\nlanguage=0\r\n");
+        {
+            Widget window(nullptr, recordingScene());
+            QCOMPARE(window.windowTitle(), QString());
+        }
+        writeFile(QStringLiteral("modules/setting/apConfig.bin"), "[common]\r\nname=K3 Keyboard\r\n");
+        Widget window(nullptr, recordingScene());
+        QCOMPARE(window.windowTitle(), QStringLiteral("K3 Keyboard"));
+    }
+
+    void setBusyReachesQmlDirectlyAndDefaultsToZero()
+    {
+        Widget window(nullptr, recordingScene());
+        window.controller()->setBusy(250);
+        window.controller()->setBusy();
+        QCOMPARE(calls(window), (QStringList{"setProtectUI(250)", "setProtectUI(0)"}));
+        QVERIFY(QMetaObject::invokeMethod(window.controller(), "setBusy", Q_ARG(int, 1600)));
+        QVERIFY(QMetaObject::invokeMethod(window.controller(), "setBusy"));
+        QCOMPARE(calls(window).mid(2), (QStringList{"setProtectUI(1600)", "setProtectUI(0)"}));
+    }
+
+    void windowMovesByDeltasAndCloses()
+    {
+        Widget window(nullptr, recordingScene());
+        window.move(100, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.controller()->onXChanged(15);
+        window.controller()->onYChanged(-7);
+        window.controller()->onXChanged(-3);
+        QCOMPARE(window.pos(), QPoint(112, 193));
+        window.controller()->onClose();
+        QVERIFY(!window.isVisible());
+    }
+
+    void minimiseWithoutTrayKeepsTheWindowReachable()
+    {
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        Widget window(nullptr, recordingScene());
+        window.show();
+        window.controller()->onMinimize();
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMinimized());
+    }
+
+    void trayDoubleClickShowsAHiddenWindowOtherClicksDoNot()
+    {
+        Widget window(nullptr, recordingScene());
+        QSystemTrayIcon *tray = window.trayIcon();
+        QCOMPARE(tray->parent(), &window);
+        QCOMPARE(tray->toolTip(), QStringLiteral("Keyboard"));
+        QMenu *menu = tray->contextMenu();
+        QCOMPARE(menu->parent(), &window);
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Quit (&Q)"));
+        QCOMPARE(menu->styleSheet(),
+                 QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+                                "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+                                "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+                                "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+                                "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+                                "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+                                "QMenu::indicator { width: 13px; height: 13px; } "
+                                "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
+
+        window.hide();
+        for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick}) {
+            emit tray->activated(reason);
+            QVERIFY(!window.isVisible());
+        }
+        emit tray->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(window.isVisible());
+    }
+
+    void hookReportsReachQmlQueued()
+    {
+        Program program(recordingScene(), nullptr);
+        program.start();
+        QTRY_VERIFY(calls(program.window()).contains("run"));
+        clearCalls(program.window());
+
+        program.hooks().keyboardEvent(true, 0x1E, 0);
+        program.hooks().mouseEvent(kRightButtonDown, 10, 20);
+        QVERIFY(calls(program.window()).isEmpty()); // queued, never from inside the hook
+        QTRY_COMPARE(calls(program.window()), (QStringList{"detectKeyboard(true,4)", "detectMouse(true,241,10,20)"}));
+    }
+
+    void ownWindowKeysAreRecordedWithoutGlobalInput()
+    {
+        Program program(recordingScene(), nullptr);
+        program.start();
+        QTRY_VERIFY(calls(program.window()).contains("run"));
+        clearCalls(program.window());
+
+        const quint32 xKeycodeEnter = KEY_ENTER + 8;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, xKeycodeEnter, 0, 0);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, xKeycodeEnter, 0, 0);
+        QCoreApplication::sendEvent(program.window().view(), &press);
+        QCoreApplication::sendEvent(program.window().view(), &release);
+        QTRY_COMPARE(calls(program.window()), (QStringList{"detectKeyboard(true,40)", "detectKeyboard(false,40)"}));
+    }
+
+    void hookTablesKeepTheLayoutOfTheHardwareDefinitionFile_data()
+    {
+        QTest::addColumn<QByteArray>("hwdef");
+        QTest::addColumn<int>("deviceLayout");
+        QTest::addColumn<QString>("backslash");
+        QTest::newRow("no file, keyboard says 1") << QByteArray() << 1 << "detectKeyboard(true,50)";
+        QTest::newRow("file says 1, keyboard says 0") << QByteArray("[common]\r\nkbLayoutType=1\r\n") << 0
+                                                      << "detectKeyboard(true,49)";
+    }
+
+    void hookTablesKeepTheLayoutOfTheHardwareDefinitionFile()
+    {
+        QFETCH(QByteArray, hwdef);
+        QFETCH(int, deviceLayout);
+        QFETCH(QString, backslash);
+        if (!hwdef.isEmpty())
+            writeFile(QStringLiteral("modules/setting/HWDef.bin"), hwdef);
+        K3Emulator::instance().update([&](K3State &state) { state.layout = uchar(deviceLayout); });
+
+        Program program(recordingScene(), nullptr);
+        program.start();
+        QTRY_VERIFY(calls(program.window()).contains("run"));
+        QCOMPARE(int(program.window().view()->layoutMode()), deviceLayout); // discovery read the keyboard
+        clearCalls(program.window());
+        program.hooks().keyboardEvent(true, 0x2B, 0);
+        QTRY_COMPARE(calls(program.window()), QStringList{backslash});
+    }
+
+    void shutdownStopsTheDeviceMonitorPromptly()
+    {
+        auto program = std::make_unique<Program>(recordingScene(), nullptr);
+        program->start();
+        QTRY_VERIFY(calls(program->window()).contains("run"));
+        K3Emulator::instance().pressProfileKey(2);
+        QTRY_VERIFY(calls(program->window()).contains("zzzMorvel(2)"));
+        QElapsedTimer clock;
+        clock.start();
+        program.reset();
+        QVERIFY(clock.elapsed() < 2000);
+        QCOMPARE(K3Emulator::instance().openHandles(), 0);
+    }
+
+    void workingDirectoryBecomesTheExecutableFolder()
+    {
+        const QString folder = QDir(m_folder->path()).canonicalPath();
+        QDir().mkpath(folder + "/bin");
+        QVERIFY(enterExecutableFolder(folder + "/bin/k3config"));
+        QCOMPARE(QDir::currentPath(), folder + "/bin");
+        QVERIFY(enterExecutableFolder(QStringLiteral("/k3config")));
+        QCOMPARE(QDir::currentPath(), QStringLiteral("/"));
+        QVERIFY(!enterExecutableFolder(QStringLiteral("k3config")));
+        QCOMPARE(QDir::currentPath(), QStringLiteral("/"));
+    }
+
+    void singleInstanceLockBelongsToOneExecutable()
+    {
+        const QString exe = m_folder->filePath(QStringLiteral("k3config"));
+        const QString other = m_folder->filePath(QStringLiteral("k3config-demo"));
+        QCOMPARE(SingleInstance::lockPathFor(exe), SingleInstance::lockPathFor(exe));
+        QVERIFY(SingleInstance::lockPathFor(exe) != SingleInstance::lockPathFor(other));
+
+        SingleInstance first(exe);
+        QVERIFY(first.acquire());
+        SingleInstance second(exe);
+        QVERIFY(!second.acquire());
+        SingleInstance unrelated(other);
+        QVERIFY(unrelated.acquire());
+    }
+
+    void staleLockOfACrashedCopyIsTakenOver()
+    {
+        const QString exe = m_folder->filePath(QStringLiteral("k3config"));
+        const QString lockPath = SingleInstance::lockPathFor(exe);
+        writeFile(lockPath, QByteArray::number(deadProcessId()) + "\nk3config\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        SingleInstance instance(exe);
+        QVERIFY(instance.acquire());
+    }
+
+    // Last: it runs and ends the application's own event loop.
+    void trayQuitEndsTheEventLoop()
+    {
+        Widget window(nullptr, recordingScene());
+        window.show();
+        QTimer::singleShot(0, window.trayIcon()->contextMenu()->actions().first(), &QAction::trigger);
+        QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"

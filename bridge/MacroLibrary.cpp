@@ -111,7 +111,7 @@ int MacroLibrary::boundSlot(const QString &name) const
 {
     if (!exists(name))
         return kUnbound;
-    return QSettings(filePath(name), LegacyIni::format()).value(kIndex, kUnbound).toInt();
+    return SettingsValues::intOr(QSettings(filePath(name), LegacyIni::format()).value(kIndex), kUnbound);
 }
 
 QVariantList MacroLibrary::config(const QString &name, int deviceId) const
@@ -119,8 +119,9 @@ QVariantList MacroLibrary::config(const QString &name, int deviceId) const
     if (!exists(name))
         return {};
     const QSettings file(filePath(name), LegacyIni::format());
-    const bool sameDevice = file.value(kDid, -1).toInt() == deviceId;
-    return {sameDevice ? file.value(kIndex, kUnbound).toInt() : kUnbound, file.value(kRepeat, kDefaultRepeat).toInt()};
+    const bool sameDevice = SettingsValues::intOr(file.value(kDid), -1) == deviceId;
+    return {sameDevice ? SettingsValues::intOr(file.value(kIndex), kUnbound) : kUnbound,
+            SettingsValues::intOr(file.value(kRepeat), kDefaultRepeat)};
 }
 
 void MacroLibrary::setConfig(const QString &name, const QVariantList &config, int deviceId)

@@ -8,9 +8,17 @@ namespace SettingsValues {
 // Counts read from files are trusted up to this; more is damage, not data.
 constexpr int kMaxCount = 65536;
 
+// A stored number; absent or malformed values give the default.
+inline int intOr(const QVariant &value, int fallback)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : fallback;
+}
+
 inline int count(const QVariant &value)
 {
-    return qBound(0, value.toInt(), kMaxCount);
+    return qBound(0, intOr(value, 0), kMaxCount);
 }
 
 // A stored list as a list; a single value or an absent key is no list. (Qt 6

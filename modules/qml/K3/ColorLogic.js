@@ -151,6 +151,16 @@ function directionOfDevice(value) {
     return (value % 2) + 1;
 }
 
+var HEX = [];
+for (var h = 0; h < 256; ++h)
+    HEX.push((h < 16 ? "0" : "") + h.toString(16));
+
+// "#rrggbb" of components 0..255. A colour property takes a text far faster than a
+// Qt.rgba() value, which counts when ~120 keys change colour every few milliseconds.
+function colourText(red, green, blue) {
+    return "#" + HEX[red & 255] + HEX[green & 255] + HEX[blue & 255];
+}
+
 function paletteColour(palette, index) {
     var i = ((index % 7) + 7) % 7;
     return [Number(palette[3 * i]) || 0, Number(palette[3 * i + 1]) || 0, Number(palette[3 * i + 2]) || 0];

@@ -15,28 +15,6 @@ Item {
     readonly property bool isSpaceBar: keyPro.position === 85
     readonly property int fallbackSize: 30
 
-    x: keyPro.x
-    y: keyPro.y
-    width: cap.status === Image.Ready ? cap.implicitWidth : fallbackSize
-    height: cap.status === Image.Ready ? cap.implicitHeight : fallbackSize
-
-    Image {
-        id: cap
-
-        source: key.keyPro.keyType > 0 ? key.skinFolder + "model_kb/k" + key.keyPro.keyType + "-0.png" : ""
-    }
-
-    Rectangle {
-        id: glow
-
-        anchors.fill: parent
-        anchors.margins: 3
-        radius: 3
-        color: key.lightColor
-        opacity: key.lightOpacity * 0.35
-        visible: key.keyPro.keyType > 0 && opacity > 0
-    }
-
     // Long labels of narrow keys wrap, and shrink only if they must.
     component KeyLabel: Text {
         anchors.fill: parent
@@ -53,12 +31,41 @@ Item {
         font.bold: true
     }
 
-    KeyLabel {
-        id: litLabel
-        objectName: "litLabel"
+    x: keyPro.x
+    y: keyPro.y
+    width: cap.status === Image.Ready ? cap.implicitWidth : fallbackSize
+    height: cap.status === Image.Ready ? cap.implicitHeight : fallbackSize
 
-        color: key.isSpaceBar ? "transparent" : key.lightColor
+    Image {
+        id: cap
+
+        source: key.keyPro.keyType > 0 ? key.skinFolder + "model_kb/k" + key.keyPro.keyType + "-0.png" : ""
+    }
+
+    // The light: a glow over the cap and the label in the light's colour.
+    Item {
+        id: light
+
+        anchors.fill: parent
         opacity: key.lightOpacity
+
+        Rectangle {
+            id: glow
+
+            anchors.fill: parent
+            anchors.margins: 3
+            radius: 3
+            color: key.lightColor
+            opacity: 0.35
+            visible: key.keyPro.keyType > 0
+        }
+
+        KeyLabel {
+            id: litLabel
+            objectName: "litLabel"
+
+            color: key.isSpaceBar ? "transparent" : key.lightColor
+        }
     }
 
     KeyLabel {

@@ -16,10 +16,9 @@ Item {
     property color paintColour: "#ffffff"
     // Key index per key position 0..127, -1 where the keyboard has no key.
     property var indexOfPosition: Logic.filled(128, -1)
-    // Last light shown per key, so that a tick only touches the keys that changed.
-    property var shownR: []
-    property var shownG: []
-    property var shownB: []
+    // Drawn keys in table order, and the light each shows: a tick only touches what changed.
+    property var items: []
+    property var shownRgb: []
     property var shownA: []
 
     signal painted(var positions)
@@ -39,19 +38,21 @@ Item {
             if (rows[r].position >= 0 && rows[r].position < 128)
                 index[rows[r].position] = r
         }
-        shownR = Logic.filled(made.length, -1)
-        shownG = Logic.filled(made.length, -1)
-        shownB = Logic.filled(made.length, -1)
+        shownRgb = Logic.filled(made.length, -1)
         shownA = Logic.filled(made.length, -1)
         indexOfPosition = index
         keys = made
+        var drawnKeys = []
+        for (var k = 0; k < made.length; ++k)
+            drawnKeys.push(drawn.itemAt(k))
+        items = drawnKeys
         measure()
     }
 
     function measure() {
         var right = 0, bottom = 0
-        for (var k = 0; k < keys.length; ++k) {
-            var item = keyItem(k)
+        for (var k = 0; k < items.length; ++k) {
+            var item = items[k]
             right = Math.max(right, item.x + item.width)
             bottom = Math.max(bottom, item.y + item.height)
         }
@@ -71,7 +72,7 @@ Item {
     }
 
     function keyItem(index) {
-        return drawn.itemAt(index)
+        return items[index]
     }
 
     // Key rectangles for the effect engine, as the skin draws them.
@@ -86,17 +87,16 @@ Item {
     }
 
     function show(engine) {
-        for (var k = 0; k < keys.length; ++k) {
-            var r = engine.r[k], g = engine.g[k], b = engine.b[k], a = engine.a[k]
-            if (r === shownR[k] && g === shownG[k] && b === shownB[k] && a === shownA[k])
-                continue
-            var item = keyItem(k)
-            item.lightColor = Qt.rgba(r / 255, g / 255, b / 255, 1)
-            item.lightOpacity = a / 255
-            shownR[k] = r
-            shownG[k] = g
-            shownB[k] = b
-            shownA[k] = a
+        for (var k = 0; k < items.length; ++k) {
+            var rgb = (engine.r[k] << 16) | (engine.g[k] << 8) | engine.b[k]
+            if (rgb !== shownRgb[k]) {
+                items[k].lightColor = Logic.colourText(engine.r[k], engine.g[k], engine.b[k])
+                shownRgb[k] = rgb
+            }
+            if (engine.a[k] !== shownA[k]) {
+                items[k].lightOpacity = engine.a[k] / 255
+                shownA[k] = engine.a[k]
+            }
         }
     }
 

@@ -10,8 +10,8 @@ Item {
     property int lang: 0
     property int layout: 0
     property int profile: 0
-    // No such skin: keys keep their 30 × 30 size whatever folder the test runs in.
-    property int skin_No: 0
+    // The shipped skin (the test runs in the source folder): keys are drawn under 40 × 40.
+    property int skin_No: 1
     property string skinPath: "file:modules/img/skin" + skin_No + "/"
     property int animation_speed: 10
     property int globalSetting_size: 11

@@ -162,21 +162,3 @@ function macroPosition(configs, slot) {
     }
     return found
 }
-
-// Interface string `index`, or the built-in text while the list has none.
-function text(stringList, index, fallback) {
-    var value = stringList ? stringList[index] : undefined
-    return value ? String(value) : fallback
-}
-
-function kindNames(stringList) {
-    return kindStrings.map(function (index, kind) {
-        return text(stringList, index, kindDefaultNames[kind])
-    })
-}
-
-function mediaNames(stringList) {
-    return mediaDefaultNames.map(function (name, p) {
-        return text(stringList, mediaFirstString + p, name)
-    })
-}

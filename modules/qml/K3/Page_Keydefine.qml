@@ -40,8 +40,8 @@ Item {
     }
 
     function translateStrings() {
-        kindNames = Logic.kindNames(globalSetting_stringList)
-        mediaNames = Logic.mediaNames(globalSetting_stringList)
+        kindNames = Logic.kindStrings.map((index, kind) => stringAt(index, Logic.kindDefaultNames[kind]))
+        mediaNames = Logic.mediaDefaultNames.map((name, p) => stringAt(Logic.mediaFirstString + p, name))
     }
 
     function controlMenu() {
@@ -318,7 +318,7 @@ Item {
         anchors.leftMargin: 16
         anchors.verticalCenter: actions.verticalCenter
         visible: !page.isGameMode
-        text: Logic.text(globalSetting_stringList, 79, "GAMING MODE")
+        text: stringAt(79, "GAMING MODE")
         onToggled: checked => ui_View.ui_02H_SetKeyboardMode(checked ? 1 : 0)
     }
 
@@ -337,7 +337,7 @@ Item {
 
             height: parent.height
             source: skinPath + (hovered ? "common/reset_1.png" : "common/reset_0.png")
-            text: Logic.text(globalSetting_stringList, 77, "RESET")
+            text: stringAt(77, "RESET")
             onClicked: page.resetKey()
         }
 
@@ -346,7 +346,7 @@ Item {
 
             height: parent.height
             source: skinPath + (hovered ? "common/apply_1.png" : "common/apply_0.png")
-            text: Logic.text(globalSetting_stringList, 107, "APPLY")
+            text: stringAt(107, "APPLY")
             onClicked: page.apply()
         }
     }

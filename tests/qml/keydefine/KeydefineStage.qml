@@ -45,6 +45,11 @@ Item {
         return t
     }
 
+    function stringAt(index, fallback) {
+        var text = globalSetting_stringList[index]
+        return (text === undefined || text === "") ? fallback : text
+    }
+
     function setProtectUI(interval) {
         locks.push(interval)
     }

@@ -53,11 +53,11 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
     const QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
     Texts texts;
-    texts.strings.append(file.value(QStringLiteral("font/family")).toString());
+    texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     const int total = SettingsValues::count(file.value(QStringLiteral("font/total")));
     for (int k = 1; k <= total; ++k)
-        texts.strings.append(file.value(QStringLiteral("strings/") + QString::number(k)).toString());
+        texts.strings.append(SettingsValues::text(file.value(QStringLiteral("strings/") + QString::number(k))));
     for (int i = 0; i < kMessageCount; ++i)
-        texts.messages.append(file.value(QStringLiteral("msg/") + QString::number(i)).toString());
+        texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
     return texts;
 }

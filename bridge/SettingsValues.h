@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
@@ -27,6 +28,13 @@ inline QVariantList list(const QVariant &value)
 {
     const int type = value.typeId();
     return type == QMetaType::QVariantList || type == QMetaType::QStringList ? value.toList() : QVariantList();
+}
+
+// A stored text. An unquoted comma makes a list of a hand-written text; it
+// reads back joined instead of as nothing.
+inline QString text(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
 }
 
 // Element i of a list as a number; missing or non-numeric elements give 0.

@@ -1,3 +1,4 @@
+#include "DeviceCatalogue.h"
 #include "ExecutableFolder.h"
 #include "InputHook.h"
 #include "K3Emulator.h"
@@ -283,6 +284,17 @@ private slots:
         writeFile(lockPath, QByteArray::number(deadProcessId()) + "\nk3config\n" + QSysInfo::machineHostName().toUtf8() + "\n");
         SingleInstance instance(exe);
         QVERIFY(instance.acquire());
+    }
+
+    void udevRuleGrantsAccessToTheCataloguedKeyboard()
+    {
+        const DevInfo keyboard = readDeviceCatalogue({}).entries.value(0);
+        QFile rule(QStringLiteral(K3_SOURCE_DIR "/packaging/linux/70-k3config.rules"));
+        QVERIFY(rule.open(QIODevice::ReadOnly));
+        const QString expected = QStringLiteral(R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
+                                     .arg(keyboard.vid, 4, 16, QLatin1Char('0'))
+                                     .arg(keyboard.pid, 4, 16, QLatin1Char('0'));
+        QVERIFY(QString::fromUtf8(rule.readAll()).split(QLatin1Char('\n')).contains(expected));
     }
 
     // Last: it runs and ends the application's own event loop.

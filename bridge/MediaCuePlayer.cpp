@@ -1,29 +1,41 @@
 #include "MediaCuePlayer.h"
 
-MediaCuePlayer::MediaCuePlayer()
+MediaCuePlayer::MediaCuePlayer() = default;
+
+MediaCuePlayer::~MediaCuePlayer() = default;
+
+QMediaPlayer &MediaCuePlayer::player()
 {
-    m_player.setAudioOutput(&m_output);
-    QObject::connect(&m_player, &QMediaPlayer::mediaStatusChanged, &m_player, [this](QMediaPlayer::MediaStatus status) {
-        if (status == QMediaPlayer::EndOfMedia)
-            finished();
-    });
+    if (!m_player) {
+        m_output = std::make_unique<QAudioOutput>();
+        m_player = std::make_unique<QMediaPlayer>();
+        m_player->setAudioOutput(m_output.get());
+        QObject::connect(m_player.get(), &QMediaPlayer::mediaStatusChanged, m_player.get(),
+                         [this](QMediaPlayer::MediaStatus status) {
+                             if (status == QMediaPlayer::EndOfMedia)
+                                 finished();
+                         });
+    }
+    return *m_player;
 }
 
 void MediaCuePlayer::setSource(const QUrl &source)
 {
-    if (m_player.source() == source)
-        m_player.setPosition(0);
+    if (player().source() == source)
+        player().setPosition(0);
     else
-        m_player.setSource(source);
+        player().setSource(source);
 }
 
 void MediaCuePlayer::play()
 {
-    m_player.play();
+    player().play();
 }
 
 void MediaCuePlayer::clear()
 {
-    m_player.stop();
-    m_player.setSource(QUrl());
+    if (!m_player)
+        return;
+    m_player->stop();
+    m_player->setSource(QUrl());
 }

@@ -5,17 +5,24 @@
 #include <QAudioOutput>
 #include <QMediaPlayer>
 
+#include <memory>
+
 // A cue player on Qt Multimedia. A missing or unplayable file stays silent.
+// The media pipeline is built when the cue first plays, so a program with
+// sound switched off never opens the audio system.
 class MediaCuePlayer : public CuePlayer
 {
 public:
     MediaCuePlayer();
+    ~MediaCuePlayer() override;
 
     void setSource(const QUrl &source) override;
     void play() override;
     void clear() override;
 
 private:
-    QAudioOutput m_output; // outlives the player that plays into it
-    QMediaPlayer m_player;
+    QMediaPlayer &player();
+
+    std::unique_ptr<QAudioOutput> m_output; // outlives the player that plays into it
+    std::unique_ptr<QMediaPlayer> m_player;
 };

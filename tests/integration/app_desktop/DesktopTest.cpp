@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QQuickItem>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,6 +176,29 @@ private slots:
         QCOMPARE(typing.exitCode(), 0);
         QTRY_COMPARE(calls(program), (QStringList{"detectKeyboard(true,4)", "detectKeyboard(false,4)",
                                                   "detectKeyboard(true,88)", "detectKeyboard(false,88)"}));
+    }
+
+    void typedKeysReachTheShippedScene()
+    {
+        // The demo program's own set-up: its data folder, its scene, the emulated keyboard.
+        QVERIFY(QDir::setCurrent(QStringLiteral(K3_RUNTIME_DIR)));
+        Program program;
+        program.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.window()));
+        QQuickItem *root = program.window().view()->rootObject();
+        QVERIFY(root);
+        QSignalSpy keys(root, SIGNAL(msg_KB(bool, int)));
+        QVERIFY(keys.isValid());
+
+        const QString window = QString::number(program.window().winId());
+        QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {"windowfocus", "--sync", window}) == 0);
+        QProcess typing;
+        typing.start(QStringLiteral("xdotool"), {"key", "Escape", "backslash"});
+        QTRY_COMPARE_WITH_TIMEOUT(typing.state(), QProcess::NotRunning, 20000);
+        // The shipped layout file says layout 0: backslash is the non-US hash-and-tilde key.
+        QTRY_COMPARE(keys.size(), 4);
+        const QList<QVariantList> expected{{true, 0x29}, {false, 0x29}, {true, 0x32}, {false, 0x32}};
+        QCOMPARE(QList<QVariantList>(keys), expected);
     }
 
     void minimiseHidesToTheTrayAndDoubleClickBringsItBack()

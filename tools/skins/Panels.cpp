@@ -82,13 +82,8 @@ QImage settings(const Theme &theme)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     glassPanel(p, QRectF(0, 0, 319, 411), 12, theme);
+    // The page writes its own title above this rule.
     p.fillRect(QRectF(14, 34, 291, 1), theme.accentAlpha(90));
-    Icons::draw(p, Icons::Kind::Gear, QRectF(14, 10, 16, 16), theme.accent);
-    QFont title = Paint::font(11, true);
-    title.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    p.setFont(title);
-    p.setPen(theme.textDim());
-    p.drawText(QRectF(38, 8, 260, 20), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("SETTINGS"));
     return image;
 }
 

@@ -19,8 +19,7 @@ Item {
         id: commandBackground
 
         anchors.verticalCenter: settingsButton.verticalCenter
-        x: settingsButton.x - 10
-        width: closeButton.x + closeButton.width + 10 - x
+        x: (settingsButton.x + closeButton.x + closeButton.width - width) / 2
         source: skinPath + "list_up/cmdBg.png"
     }
 

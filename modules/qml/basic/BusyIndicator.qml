@@ -19,12 +19,11 @@ Item {
 
     Rectangle {
         anchors.centerIn: parent
-        width: loadingText.implicitWidth + 48
-        height: loadingText.implicitHeight + 20
+        width: loadingText.implicitWidth + 64
+        height: loadingText.implicitHeight + 28
         radius: 4
-        color: "#c0101214"
-        border.color: "#40ffffff"
-        opacity: loadingText.opacity
+        color: "#e0101214"
+        border.color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.5)
     }
 
     Text {
@@ -35,6 +34,7 @@ Item {
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size
         font.bold: true
+        font.letterSpacing: 2
         color: globalSetting_color
 
         SequentialAnimation on opacity {

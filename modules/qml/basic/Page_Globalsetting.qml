@@ -16,7 +16,7 @@ Item {
     property string customBackgroundUrl: ""
     property string _FontFamily: "Exo"
     property var _StringList: Defaults.strings
-    property string _Url: "https://k3config.example/"
+    property string _Url: "file:modules/guide/index.html"
     property var textPalette: Defaults.palette
     property int chosenColor: 0
     property int brightnessPosition: 7
@@ -207,24 +207,20 @@ Item {
         source: skinPath + "list_center/globalsettingBackground.png"
     }
 
+    // Beside the gear of the background picture, above its line.
     Text {
         id: title
 
-        x: 20
-        y: 10
+        x: 38
+        y: 8
+        height: 20
+        verticalAlignment: Text.AlignVCenter
         text: _StringList[1]
         font.family: _FontFamily
-        font.pixelSize: _Size + 3
+        font.pixelSize: _Size + 2
         font.bold: true
+        font.letterSpacing: 2
         color: page._ColorEnable
-    }
-
-    Rectangle {
-        x: 20
-        y: 34
-        width: parent.width - 40
-        height: 1
-        color: "#40ffffff"
     }
 
     Column {

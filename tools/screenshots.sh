@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Regenerates docs/screenshots/scene-*.png: the demo program (emulated keyboard) under Xvfb,
+# driven with real pointer events. Each picture starts from a fresh copy of the run-time folder,
+# so no settings file of the build is changed.
+#   tools/screenshots.sh [build folder]      (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out=$root/docs/screenshots
+
+if [ -z "${K3_SHOTS_UNDER_XVFB:-}" ]; then
+    cmake --build "$build" --target k3config-demo k3data
+    mkdir -p "$out"
+    K3_SHOTS_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Window-relative positions of the controls (the scene is 1000 x 600).
+settings_button="890 28"
+apply_all="579 575"
+skin2_choice="931 110"
+language_menu="889 194"
+spanish_entry="889 237"
+profile3="959 315"
+color_entry="64 348"
+
+wx=0
+wy=0
+
+start_demo() {
+    rm -rf "$work/bin"
+    mkdir -p "$work/bin"
+    cp -r "$build/bin/k3config-demo" "$build/bin/modules" "$work/bin/"
+    cp "$build/bin/Exo-Medium.ttf" "$work/bin/" 2>/dev/null || true
+    "$work/bin/k3config-demo" > "$work/demo.log" 2>&1 &
+    demo=$!
+    local window
+    window=$(xdotool search --sync --onlyvisible --pid "$demo" | head -n 1)
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    wx=$X
+    wy=$Y
+    sleep 1.5
+}
+
+stop_demo() {
+    kill "$demo"
+    wait "$demo" 2>/dev/null || true
+}
+
+# click "x y" [button]: a click at a window-relative position.
+click() {
+    local x y
+    read -r x y <<< "$1"
+    xdotool mousemove $((wx + x)) $((wy + y)) click "${2:-1}"
+    sleep 0.3
+}
+
+shot() {
+    # Move the pointer off the window so no hover state shows, unless asked to keep it.
+    [ "${2:-}" = "keep-pointer" ] || xdotool mousemove 1270 790
+    sleep "${3:-0.9}"
+    import -window root -crop "1000x600+$wx+$wy" +repage "$out/scene-$1.png"
+    echo "wrote docs/screenshots/scene-$1.png"
+}
+
+start_demo
+shot start
+stop_demo
+
+start_demo
+click "$settings_button"
+shot settings
+stop_demo
+
+start_demo
+click "$settings_button"
+sleep 0.8
+click "$skin2_choice"
+click "$settings_button"
+shot skin2
+click "$color_entry"
+shot skin2-page
+stop_demo
+
+start_demo
+click "$settings_button"
+sleep 0.8
+click "$language_menu"
+click "$spanish_entry"
+shot spanish-settings
+click "$settings_button"
+shot spanish
+stop_demo
+
+# The busy text blinks: of a few pictures taken during the lock, keep the one where it is brightest.
+start_demo
+click "$apply_all"
+best=0
+for i in 1 2 3 4 5; do
+    import -window root -crop "200x60+$((wx + 400))+$((wy + 270))" +repage "$work/busy.png"
+    level=$(convert "$work/busy.png" -format "%[fx:maxima.intensity]" info:)
+    if awk "BEGIN { exit !($level > $best) }"; then
+        best=$level
+        import -window root -crop "1000x600+$wx+$wy" +repage "$out/scene-busy.png"
+    fi
+    sleep 0.15
+done
+echo "wrote docs/screenshots/scene-busy.png"
+stop_demo
+
+start_demo
+click "$profile3" 3
+shot profile-menu keep-pointer 1.3
+stop_demo

@@ -276,7 +276,7 @@ QImage toolButton(const Theme &theme, Icons::Kind icon, bool lit)
     p.drawPath(Paint::rounded(r, 4));
     QColor ink = lit ? QColor(Qt::white) : theme.text();
     if (icon == Icons::Kind::Record)
-        ink = lit ? QColor(0xff, 0x5a, 0x5a) : QColor(0xd0, 0x3a, 0x3a);
+        ink = lit ? QColor(Qt::white) : QColor(0xe0, 0x3c, 0x3c);
     Icons::draw(p, icon, QRectF(5, 5, 16, 16), ink);
     return image;
 }

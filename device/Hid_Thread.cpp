@@ -7,14 +7,14 @@
 Hid_Thread::Hid_Thread(QObject *parent)
     : QThread(parent)
 {
-    monitorPool.setMaxThreadCount(1);
 }
 
 Hid_Thread::~Hid_Thread()
 {
     stopMonitor();
-    // A transfer still running on the pool uses this object's buffers and handle.
-    transferFuture.waitForFinished();
+    // A writing transfer still on the pool uses this object until it frees the link.
+    while (!linkFree.load(std::memory_order_acquire))
+        QThread::msleep(1);
 }
 
 void Hid_Thread::setEventSink(DeviceEventSink *eventSink)
@@ -22,10 +22,11 @@ void Hid_Thread::setEventSink(DeviceEventSink *eventSink)
     sink.store(eventSink);
 }
 
+// A list of its own, not one sharing data with the records the monitor may change.
 QList<HidDevice> Hid_Thread::devices() const
 {
     QMutexLocker lock(&devicesLock);
-    return deviceList;
+    return QList<HidDevice>(deviceList.cbegin(), deviceList.cend());
 }
 
 uint Hid_Thread::currentDevice() const

@@ -3,15 +3,14 @@
 #include "DeviceEventSink.h"
 #include "HidDevice.h"
 
-#include <QFuture>
 #include <QList>
 #include <QMutex>
 #include <QThread>
-#include <QThreadPool>
 
 #include <array>
 #include <atomic>
 #include <optional>
+#include <thread>
 
 struct hid_device_;
 typedef struct hid_device_ hid_device;
@@ -104,11 +103,11 @@ private:
     hid_device *eventHandle = nullptr;
     std::atomic<bool> linkFree{true};
     std::atomic<bool> monitorRunning{false};
-    // The monitor holds its thread for good, so it gets a pool of its own and
-    // the writing transfers always find a free thread in the global pool.
-    QThreadPool monitorPool;
-    QFuture<void> monitorFuture;
-    QFuture<bool> transferFuture;
+    // The monitor holds its thread for as long as it runs, so it gets one of its own:
+    // the writing transfers always find a thread in the global pool.
+    std::thread monitorThread;
+    // Data size of the transfer handed to the pool; storing it publishes the buffers.
+    std::atomic<int> transferBytes{0};
     uchar outReport[9] = {};
     uchar inReport[9] = {};
     uchar dataBuf[512] = {};

@@ -1,7 +1,7 @@
 #include "Hid_Thread.h"
 
 #include <QDebug>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -25,7 +25,8 @@ void Hid_Thread::write(const Block &block, const uchar *data, int n)
     }
     fillReport(outReport, block);
     std::copy_n(data, n, dataBuf);
-    transferFuture = QtConcurrent::run(QThreadPool::globalInstance(), [this, n] { return sendReport(n); });
+    transferBytes.store(n, std::memory_order_release);
+    QThreadPool::globalInstance()->start([this] { sendReport(transferBytes.load(std::memory_order_acquire)); });
 }
 
 // The preset is what the outputs keep when the exchange fails.

@@ -3,7 +3,6 @@
 #include <hidapi/hidapi.h>
 
 #include <QDebug>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 constexpr int EventReportSize = 12;
@@ -14,14 +13,15 @@ void Hid_Thread::startMonitor(uint index)
 {
     stopMonitor();
     monitorRunning.store(true);
-    monitorFuture = QtConcurrent::run(&monitorPool, [this, index] { eventMonitor(index); });
+    monitorThread = std::thread([this, index] { eventMonitor(index); });
 }
 
-// Waits even when the monitor has already cleared the flag itself: it may not have returned yet.
+// Joins even when the monitor has already cleared the flag itself: it may not have returned yet.
 void Hid_Thread::stopMonitor()
 {
     monitorRunning.store(false);
-    monitorFuture.waitForFinished();
+    if (monitorThread.joinable())
+        monitorThread.join();
 }
 
 void Hid_Thread::eventMonitor(uint index)

@@ -150,10 +150,11 @@ void K3Emulator::queueEventReport(const QByteArray &report)
     changed.notify_all();
 }
 
+// A list of its own, not one sharing data with the log that other threads append to.
 QList<K3Emulator::Record> K3Emulator::wireLog() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    return records;
+    return QList<Record>(records.cbegin(), records.cend());
 }
 
 void K3Emulator::clearWireLog()

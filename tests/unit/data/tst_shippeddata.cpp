@@ -5,6 +5,7 @@
 #include "KeyNameTable.h"
 #include "LanguageFiles.h"
 #include "LegacyIni.h"
+#include "LegacyIniCodec.h"
 #include "MacroCodec.h"
 #include "MacroLibrary.h"
 #include "ProfileStore.h"
@@ -98,6 +99,7 @@ private slots:
     void keyNameTable();
     void hardwareTables();
     void languages();
+    void settingsFilesAreWrittenAsTheProgramWritesThem();
     void applicationSettings();
     void profiles();
     void macros();
@@ -245,6 +247,27 @@ void TestShippedData::languages()
     for (int k = 1; k <= 115; ++k)
         translated += english.strings.at(k) != spanish.strings.at(k);
     QVERIFY2(translated > 100, qPrintable(QString::number(translated)));
+}
+
+void TestShippedData::settingsFilesAreWrittenAsTheProgramWritesThem()
+{
+    // Files the program rewrites stay byte for byte the same when it saves them unchanged.
+    QStringList files = {QStringLiteral("setting/apConfig.bin"), QStringLiteral("setting/apConfigD.bin"),
+                         QStringLiteral("setting/HWDef.bin"), QStringLiteral("setting/pD.bin")};
+    for (int n = 1; n <= 4; ++n)
+        files << QStringLiteral("setting/p%1.bin").arg(n);
+    for (const QString &name : MacroLibrary(modules(QStringLiteral("macro"))).fileNames())
+        files << QStringLiteral("macro/") + name;
+    for (const QString &name : files) {
+        QFile file(modules(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+        const QByteArray bytes = file.readAll();
+        // The legacy dialect is plain ASCII: other characters are \x escapes.
+        QVERIFY2(std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }), qPrintable(name));
+        QSettings::SettingsMap map;
+        QVERIFY2(LegacyIniCodec::parse(bytes, map), qPrintable(name));
+        QVERIFY2(LegacyIniCodec::serialize(map) == bytes, qPrintable(name));
+    }
 }
 
 void TestShippedData::applicationSettings()

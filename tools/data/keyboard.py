@@ -1,5 +1,8 @@
 """The K3 keyboard: key names with their USB usages, and the drawn layout."""
 
+import json
+import os
+
 # The 128 key names of the key-name table, with their USB keyboard usages.
 KEY_NAMES = (
     [(chr(ord("A") + i), 0x04 + i) for i in range(26)]
@@ -39,22 +42,11 @@ SPANISH_LABEL = {
     "R Alt": "d ALTGR", "R WIN": "d WIN",
 }
 
-# Key-cap pictures: type -> (width, height) in pixels of the drawn keyboard.
+# Key-cap pictures: type -> (width, height) in pixels, shared with the skin generator.
 PITCH = 32
-GAP = 4
-CAP_TYPES = {
-    1: (28, 28),    # 1 unit
-    2: (36, 28),    # 1.25 units
-    3: (44, 28),    # 1.5 units
-    4: (52, 28),    # 1.75 units
-    5: (60, 28),    # 2 units
-    6: (68, 28),    # 2.25 units
-    7: (84, 28),    # 2.75 units
-    8: (196, 28),   # 6.25 units, space bar
-    9: (28, 60),    # 1 unit wide, 2 units tall: keypad + and Enter
-    10: (24, 18),   # media key
-    11: (28, 28),   # profile key M1..M4
-}
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "keycaps.json")) as _f:
+    CAP_TYPES = {int(t): tuple(size) for t, size in json.load(_f)["types"].items()}
+# Units of key width -> key type.
 WIDTH_TYPE = {1: 1, 1.25: 2, 1.5: 3, 1.75: 4, 2: 5, 2.25: 6, 2.75: 7, 6.25: 8}
 
 MEDIA_Y = 0

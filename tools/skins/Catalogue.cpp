@@ -75,7 +75,7 @@ QList<Picture> pictures(const Theme &t, const QList<KeyRow> &keys, const QMap<in
     list.append({QStringLiteral("common/draw_line.png"), [t] { return Controls::rule(t); }});
     list.append({QStringLiteral("common/resetBtn.png"), [t] { return Controls::roundIconButton(t, Kind::Reset); }});
     list.append({QStringLiteral("common/settingBtn.png"), [t] { return Controls::roundIconButton(t, Kind::Gear); }});
-    list.append({QStringLiteral("common/steelBG.png"), [t] { return Controls::steel(t); }});
+    list.append({QStringLiteral("common/steelBG.png"), [] { return Controls::steel(); }});
     list.append({QStringLiteral("common/filelist_BASE.png"), [t] { return Controls::fileList(t); }});
     list.append({QStringLiteral("common/btnFileListFrame.png"), [t] { return Controls::fileListRow(t); }});
     list.append({QStringLiteral("common/btnFrame.png"), [t] { return Controls::buttonFrame(t); }});

@@ -110,9 +110,8 @@ QImage roundIconButton(const Theme &theme, Icons::Kind icon)
     return image;
 }
 
-QImage steel(const Theme &theme)
+QImage steel()
 {
-    Q_UNUSED(theme);
     QImage image(256, 256, QImage::Format_ARGB32_Premultiplied);
     QRandomGenerator grain(0x4b33);
     // Brushed metal: horizontal streaks of slightly varying brightness, tileable horizontally.

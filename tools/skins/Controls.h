@@ -15,7 +15,7 @@ QImage sliderPlate(const Theme &theme);
 QImage keyboardLogo(const Theme &theme);
 QImage rule(const Theme &theme);
 QImage roundIconButton(const Theme &theme, Icons::Kind icon);
-QImage steel(const Theme &theme);
+QImage steel();
 QImage fileList(const Theme &theme);
 QImage fileListRow(const Theme &theme);
 QImage buttonFrame(const Theme &theme);

@@ -1,9 +1,9 @@
 #!/bin/sh
 # Generates the sound cues in modules/media/ with sox (Debian packages sox and
 # libsox-fmt-mp3): 00.mp3 a calm background loop, 01.wav start-up, 02.wav panel,
-# 03.wav link, 04.wav click. Deterministic: no noise sources without a seed.
+# 03.wav link, 04.wav click. Repeatable (-R): the same files on every run.
 set -eu
-export SOX_OPTS=-V1
+export SOX_OPTS="-V1 -R"
 root=$(cd "$(dirname "$0")/.." && pwd)
 out="$root/modules/media"
 work=$(mktemp -d)

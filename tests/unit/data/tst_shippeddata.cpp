@@ -243,6 +243,10 @@ void TestShippedData::languages()
     QCOMPARE(english.strings.at(74), QStringLiteral("KEY"));
     QCOMPARE(english.strings.at(113), QStringLiteral("ALL RESET"));
     QCOMPARE(english.strings.at(107), QStringLiteral("APPLY"));
+    // The macro page shows 100..103 as record tooltip, key field, empty key field and pause field.
+    QCOMPARE(english.strings.mid(100, 4),
+             (QStringList{QStringLiteral("RECORD"), QStringLiteral("KEY"), QStringLiteral("PRESS A KEY"),
+                          QStringLiteral("DELAY")}));
     int translated = 0;
     for (int k = 1; k <= 115; ++k)
         translated += english.strings.at(k) != spanish.strings.at(k);

@@ -53,6 +53,18 @@ Item {
         Behavior on opacity { NumberAnimation { duration: 120 } }
     }
 
+    Rectangle {
+        id: changedMark
+
+        x: parent.width - width - 3
+        y: 3
+        width: 4
+        height: 4
+        radius: 2
+        color: globalSetting_color
+        visible: !key.isDefault && key.width > 0
+    }
+
     Text {
         id: label
 
@@ -84,7 +96,10 @@ Item {
         drag.target: key.editable ? key.keyboard.dragProxy : null
         drag.threshold: 4
         drag.smoothed: false
-        onPressed: if (key.editable) key.keyboard.beginDrag(key)
+        onPressed: mouse => {
+            if (key.editable)
+                key.keyboard.beginDrag(key, mouse.x, mouse.y)
+        }
         onReleased: key.keyboard.endDrag()
         onClicked: key.keyboard.keyClicked(key)
     }

@@ -48,7 +48,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
-        text: Logic.keyFieldText(field.label, lang, field.hovered && !field.dragOver)
+        // A key over the field speaks for itself; the frame tells whether it is taken.
+        text: field.dragOver ? "" : Logic.keyFieldText(field.label, lang, field.hovered)
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size + (field.hovered && !field.dragOver ? 2 : 0)
         font.bold: true

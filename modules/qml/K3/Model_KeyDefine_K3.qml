@@ -93,11 +93,14 @@ Item {
             profileKeyClicked(key.profileIndex)
     }
 
-    function beginDrag(key) {
+    // The copy is dropped where the pointer is: (pointX, pointY) is the press point in the key.
+    function beginDrag(key, pointX, pointY) {
         dragingKey = key
         var at = key.mapToItem(keyModel, 0, 0)
         proxy.x = at.x
         proxy.y = at.y
+        proxy.Drag.hotSpot.x = pointX
+        proxy.Drag.hotSpot.y = pointY
     }
 
     // A drag ends over whatever drop target lies under the pointer; then the copy goes away.
@@ -137,8 +140,10 @@ Item {
         opacity: overTarget ? 0.5 : 0.9
         Drag.active: key !== null && key.dragging
         Drag.keys: ["k3key"]
-        Drag.hotSpot.x: width / 2
-        Drag.hotSpot.y: height / 2
+
+        Image {
+            source: proxy.key ? proxy.key.capSource : ""
+        }
 
         Image {
             source: proxy.key ? proxy.key.frameSource : ""

@@ -230,7 +230,7 @@ Item {
         x: 16
         y: 14
         height: 30
-        spacing: 12
+        spacing: 10
         z: 1
 
         KeydefineSelectedKey {
@@ -238,6 +238,16 @@ Item {
 
             height: parent.height
             key: keyboard.getKey.length > 0 ? keyboard.keyAt(keyboard.curKeyMatrix) : null
+        }
+
+        Text {
+            id: arrow
+
+            anchors.verticalCenter: parent.verticalCenter
+            visible: selectedBadge.visible
+            text: "→"
+            font.pixelSize: 16
+            color: globalSetting_color_disable
         }
 
         ButtonGroup {

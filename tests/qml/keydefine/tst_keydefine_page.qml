@@ -350,7 +350,9 @@ KeydefineStage {
             verify(field.dragOver)
             verify(!field.dragAccepted)
             compare(findChild(keyboard, "dragProxy").opacity, 0.5)
-            mouseRelease(key(100), 0, 0)
+            compare(fieldText(), "")
+            var over = field.mapToItem(key(100), field.width / 2, field.height / 2)
+            mouseRelease(key(100), over.x, over.y)
             compare(key(4).keyCode, 5)
             compare(keyboard.curKeyMatrix, 4)
 

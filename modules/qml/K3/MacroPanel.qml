@@ -6,19 +6,21 @@ Rectangle {
 
     property alias title: titleText.text
     property alias note: noteText.text
+    property alias noteColor: noteText.color
+    property bool noteBlinks: false
     property bool accented: false
     readonly property bool titled: title !== ""
     default property alias content: body.data
 
     radius: 3
-    color: "#b0101214"
+    color: "#dc101214"
     border.color: accented ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.8)
                            : "#5a5e66"
-    opacity: enabled ? 1.0 : 0.4
 
     Text {
         id: titleText
 
+        opacity: panel.enabled ? 1.0 : 0.4
         anchors.left: parent.left
         anchors.right: noteText.left
         anchors.leftMargin: 10
@@ -42,6 +44,15 @@ Rectangle {
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size
         color: globalSetting_color_disable
+
+        SequentialAnimation on opacity {
+            running: panel.noteBlinks
+            loops: Animation.Infinite
+            onStopped: noteText.opacity = 1.0
+
+            NumberAnimation { to: 0.2; duration: 500 }
+            NumberAnimation { to: 1.0; duration: 500 }
+        }
     }
 
     Rectangle {
@@ -58,6 +69,7 @@ Rectangle {
     Item {
         id: body
 
+        opacity: panel.enabled ? 1.0 : 0.4
         x: 4
         y: panel.titled ? 32 : 4
         width: parent.width - 8

@@ -8,8 +8,8 @@ Button_2state {
     property string tip: ""
     property bool tipShown: false
 
-    width: 34
-    height: 34
+    width: 30
+    height: 30
     z: hovered ? 10 : 0
     opacity: pressed ? 0.8 : (enabled ? 1.0 : 0.3)
     onHoveredChanged: tipShown = false

@@ -9,11 +9,13 @@ Item {
 
     // Positions of the page's texts in the interface string list.
     readonly property var stringIds: ({
-        macroTitle: 44, actionTitle: 45, record: 100, stop: 58, remove: 80, cut: 81,
+        macroTitle: 44, actionTitle: 45, recordTitle: 115, record: 100, stop: 58, remove: 80, cut: 81,
         paste: 82, copy: 83, keyField: 101, keyEmpty: 102, pauseField: 103,
         load: 84, save: 85, rename: 112, cancel: 78
     })
     readonly property int blockCapacity: 128
+    // The page sits 46 px down in the page area; its panels use the area's full height.
+    readonly property int contentTop: -32
     property bool isRecordStart: false
     property string scrapbook: ""
     property bool isUnlimitedCopy: false
@@ -220,7 +222,7 @@ Item {
         if (!item)
             return
         menuRow = row
-        var at = item.mapToItem(page, item.width - 12, item.height / 2)
+        var at = item.mapToItem(page, item.width - 12, 0)
         contextMenu.x = at.x
         contextMenu.y = Math.min(at.y, page.height - contextMenu.height - 4)
         contextMenu.open()
@@ -284,10 +286,13 @@ Item {
         }
     }
 
+    // The picture covers the whole page area, above which the page sits 46 px down.
     Image {
         id: background
 
-        anchors.fill: parent
+        y: -46
+        width: 792
+        height: 442
         source: skinPath + "list_center/fnMacroBackground.png"
     }
 
@@ -295,9 +300,9 @@ Item {
         id: macroPanel
 
         x: 12
-        y: 10
+        y: page.contentTop
         width: 200
-        height: parent.height - 20
+        height: parent.height - 10 - page.contentTop
         title: page.uiText(page.stringIds.macroTitle)
         enabled: !page.isRecordStart
 
@@ -343,9 +348,9 @@ Item {
         id: actionPanel
 
         x: 224
-        y: 10
+        y: page.contentTop
         width: 336
-        height: parent.height - 20
+        height: parent.height - 10 - page.contentTop
         title: page.uiText(page.stringIds.actionTitle)
         note: actionModel.count
         accented: page.isRecordStart
@@ -399,22 +404,25 @@ Item {
         id: recordPanel
 
         x: 572
-        y: 10
+        y: page.contentTop
         width: 208
-        height: 108
+        height: 136
+        title: page.uiText(page.stringIds.recordTitle)
+        note: page.isRecordStart ? "\u25CF" : ""
+        noteColor: "#ff3b3b"
+        noteBlinks: page.isRecordStart
         accented: page.isRecordStart
 
         Row {
             anchors.centerIn: parent
-            spacing: 28
+            spacing: 36
 
             MacroToolButton {
                 id: recordButton
 
                 objectName: "recordButton"
-
-                width: 48
-                height: 48
+                width: 40
+                height: 40
                 picture: skinPath + "common/record"
                 tip: page.uiText(page.stringIds.record)
                 enabled: page.hasMacro && !page.isRecordStart
@@ -425,34 +433,12 @@ Item {
                 id: stopButton
 
                 objectName: "stopButton"
-
-                width: 48
-                height: 48
+                width: 40
+                height: 40
                 picture: skinPath + "common/stop"
                 tip: page.uiText(page.stringIds.stop)
                 enabled: page.isRecordStart
                 onClicked: page.stop()
-            }
-        }
-
-        Rectangle {
-            id: recordLamp
-
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 2
-            width: 8
-            height: 8
-            radius: 4
-            color: "#ff3b3b"
-            visible: page.isRecordStart
-
-            SequentialAnimation on opacity {
-                running: recordLamp.visible
-                loops: Animation.Infinite
-
-                NumberAnimation { to: 0.2; duration: 500 }
-                NumberAnimation { to: 1.0; duration: 500 }
             }
         }
     }
@@ -461,14 +447,14 @@ Item {
         id: editPanel
 
         x: 572
-        y: 128
+        y: recordPanel.y + recordPanel.height + 10
         width: 208
-        height: 66
+        height: 70
         enabled: !page.isRecordStart
 
         Row {
             anchors.centerIn: parent
-            spacing: 14
+            spacing: 16
 
             MacroToolButton {
                 objectName: "deleteButton"
@@ -508,28 +494,23 @@ Item {
         id: insertPanel
 
         x: 572
-        y: 204
+        y: editPanel.y + editPanel.height + 10
         width: 208
-        height: parent.height - 214
+        height: parent.height - 10 - y
         enabled: !page.isRecordStart
 
         Column {
-            anchors.left: parent.left
-            anchors.right: parent.right
-            anchors.top: parent.top
-            anchors.margins: 6
-            anchors.topMargin: 12
-            spacing: 16
+            anchors.centerIn: parent
+            spacing: 22
 
             Row {
-                spacing: 6
+                spacing: 8
 
                 MacroKeyField {
                     id: keyField
 
                     objectName: "keyField"
-
-                    width: 150
+                    width: 152
                     prefix: page.uiText(page.stringIds.keyField)
                     emptyText: page.uiText(page.stringIds.keyEmpty)
                     label: page.keyFieldName === "" ? "" : Steps.shownName(page.keyFieldName, layout, enTosp)
@@ -549,14 +530,13 @@ Item {
             }
 
             Row {
-                spacing: 6
+                spacing: 8
 
                 MacroPauseField {
                     id: pauseField
 
                     objectName: "pauseField"
-
-                    width: 150
+                    width: 152
                     prefix: page.uiText(page.stringIds.pauseField)
                 }
 

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "InputBackend.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+
+class Program;
+class QQuickItem;
+
+// No system-wide input: key events reach the program through its own window,
+// as they do wherever global capture is not allowed.
+class WindowOnlyInput : public InputBackend
+{
+public:
+    bool install(InputHook &) override { return false; }
+    void remove() override {}
+    bool capturesKeyboard() const override { return false; }
+};
+
+// Runs the demo program on a copy of the run-time folder under a real X
+// server and drives it as a user would: pointer and keys through xdotool.
+class SceneDriver
+{
+public:
+    SceneDriver();
+    ~SceneDriver();
+    SceneDriver(const SceneDriver &) = delete;
+    SceneDriver &operator=(const SceneDriver &) = delete;
+
+    // Copies the run-time folder, enters it, starts the program and waits until
+    // its interface is unlocked and has the keyboard focus. False with a reason in error().
+    bool start();
+    void stop();
+    QString error() const { return m_error; }
+
+    Program &program() { return *m_program; }
+    QQuickItem *root() const;
+    QQuickItem *mainItem() const;
+    QQuickItem *macroPage() const;
+    QQuickItem *keyPage() const;
+    QStringList strings() const;
+
+    // The first item with this object name inside scope, or null.
+    static QQuickItem *child(QQuickItem *scope, const char *objectName);
+    // The shown text item with this text inside scope, or null.
+    static QQuickItem *textItem(QQuickItem *scope, const QString &text);
+
+    bool xdotool(const QStringList &arguments);
+    bool click(QQuickItem *item, int button = 1);
+    bool hover(QQuickItem *item);
+    bool typeKeys(const QStringList &keys);
+    // Opens a page through the function menu and waits for its slide to end.
+    bool openPage(int index);
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs = 5000);
+    static QByteArray macroFile(const QString &name);
+
+private:
+    QTemporaryDir m_folder;
+    QString m_startFolder;
+    QString m_error;
+    std::unique_ptr<Program> m_program;
+};

@@ -20,12 +20,18 @@ Item {
     // Key presses and releases from the keyboard, for the pages.
     signal msg_KB(bool isDown, int usbCode)
 
+    function isProfile(value) {
+        var number = Number(value)
+        return Number.isInteger(number) && number >= 0 && number < 4
+    }
+
     function initUI() {
         var hwDef = ui_View.loadHWDef()
         var names = ui_View.loadUsbStr()
         var codes = ui_View.loadUsbCode()
         keyCodeString.initUI(hwDef, names, codes)
-        profileMenu.currentIndex = Number(ui_View.ui_A1H_GetCurrentProfile())
+        var current = ui_View.ui_A1H_GetCurrentProfile()
+        profileMenu.currentIndex = isProfile(current) ? Number(current) : 0
         mainScene.profile = profileMenu.currentIndex
         keyPage.initUI(true, hwDef)
         macroPage.initUI()
@@ -34,8 +40,9 @@ Item {
     }
 
     // A profile change made on the keyboard, or a lighting change only (same profile).
+    // A report naming no profile of the keyboard switches nothing.
     function zzzMorvel(profile) {
-        if (Number(profile) !== profileMenu.currentIndex) {
+        if (isProfile(profile) && Number(profile) !== profileMenu.currentIndex) {
             ui_View.ui_21H_SetCurrentProfile(profile)
             profileMenu.currentIndex = Number(profile)
             mainScene.profile = profileMenu.currentIndex

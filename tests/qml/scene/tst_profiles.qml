@@ -108,4 +108,20 @@ SceneTestCase {
         compare(view.count("getKeydefine"), 0, "the key page is not reloaded")
         verify(view.count("ui_88H_GetLEDType") > 0, "the lighting page is")
     }
+
+    function test_report_naming_no_profile_switches_nothing() {
+        startProfiles()
+        scene.zzzMorvel(7, 5, 63, 2)
+        compare(view.count("ui_21H_SetCurrentProfile"), 0)
+        compare(mainK3.profileMenu.currentIndex, 0)
+        compare(scene.profile, 0)
+        verify(view.count("ui_88H_GetLEDType") > 0, "the lighting part of the report still shows")
+    }
+
+    function test_start_with_a_profile_out_of_range() {
+        view.currentProfile = 9
+        startProfiles()
+        compare(mainK3.profileMenu.currentIndex, 0)
+        compare(scene.profile, 0)
+    }
 }

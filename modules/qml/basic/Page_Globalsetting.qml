@@ -207,11 +207,11 @@ Item {
         source: skinPath + "list_center/globalsettingBackground.png"
     }
 
-    // Beside the gear of the background picture, above its line.
+    // Above the rule of the background picture.
     Text {
         id: title
 
-        x: 38
+        x: 20
         y: 8
         height: 20
         verticalAlignment: Text.AlignVCenter

@@ -16,7 +16,8 @@ Item {
         width: 104
         height: parent.height
         verticalAlignment: Text.AlignVCenter
-        elide: Text.ElideRight
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 8
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size
         font.bold: true

@@ -63,11 +63,13 @@ Item {
                     id: cellText
 
                     anchors.fill: parent
-                    anchors.leftMargin: 2
-                    anchors.rightMargin: 2
+                    anchors.leftMargin: 4
+                    anchors.rightMargin: 4
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
+                    // Long translations shrink a little rather than lose letters.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 8
                     text: cell.modelData
                     font.family: globalSetting_fontFamily
                     font.pixelSize: globalSetting_size

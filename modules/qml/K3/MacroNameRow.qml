@@ -7,6 +7,8 @@ Rectangle {
     property string name: ""
     property bool selected: false
     property bool renaming: false
+    // The row a context menu is open for.
+    property bool marked: false
     readonly property alias editedText: input.text
 
     signal clicked()
@@ -18,9 +20,9 @@ Rectangle {
     radius: 2
     color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
                     : (mouseArea.containsMouse ? "#26ffffff" : "transparent")
-    border.color: renaming ? globalSetting_color
-                           : (selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
-                                       : "transparent")
+    border.color: renaming || marked ? globalSetting_color
+                                     : (selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
+                                                 : "transparent")
     onRenamingChanged: {
         if (!renaming)
             return

@@ -328,6 +328,7 @@ Item {
                 name: textX
                 selected: index === page.macroRow
                 renaming: index === page.renamingRow
+                marked: index === page.menuRow && contextMenu.opened
                 onClicked: page.selectMacro(index)
                 onRightClicked: page.openMenu(index)
                 onRenameAccepted: page.finishRename(true)

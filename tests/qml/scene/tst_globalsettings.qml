@@ -204,4 +204,20 @@ SceneTestCase {
         verify(!findChild(page, "skinRow").visible)
         tryCompare(findChild(page, "soundRow"), "y", shown - 11)
     }
+
+    function test_short_or_odd_stored_list_keeps_defaults() {
+        // An older list: skin and sound only; then one naming a language and a colour that do not exist.
+        view.apConfig = [1, "2", "1"]
+        startSettings()
+        compare(scene.skin_No, 2)
+        compare(scene.animation_speed, 800)
+        compare(scene.globalSetting_size, 11)
+        compare(findChild(page, "languageMenu").currentText, "ENGLISH")
+        view.apConfig = [1, "1", "0", "0", "9", "false", "", "0"].concat(stored.slice(8, 29), ["12", "99", ""])
+        page.initUI()
+        compare(findChild(page, "languageMenu").currentText, "ENGLISH")
+        compare(page.chosenColor, 6)
+        compare(page.brightnessPosition, 7)
+        compare(page.configList().length, 32)
+    }
 }

@@ -41,7 +41,7 @@ Item {
     function applyConfig(L) {
         var has = i => i < L.length
         if (has(1))
-            chooseSkin(Math.max(Number(L[1]), 1))
+            chooseSkin(Math.max(Number(L[1]) || 1, 1))
         if (has(2)) {
             soundMenu.currentIndex = Number(L[2])
             ui_View.setEnableAudio(Number(L[2]) === 0)

@@ -252,6 +252,12 @@ void DeviceCommandsTest::readingCommandsReturnWhatTheKeyboardHolds()
     const QStringList expected = {featureOut({0xB0, 0, 0, 0, 0, 0x55, 0xAA, 0}),
                                   featureIn({0xB0, 0, 0, 0, 0, 0x55, 0xAA, 0}), dataIn(colours)};
     QCOMPARE(wireText(), expected);
+
+    // Nothing in a reply is checked: the caller gets whatever the keyboard answered.
+    emu.clearWireLog();
+    emu.setFault(K3Emulator::Fault::GarbageReplies, 1);
+    link->hid_84H_GetButtonSensitivity(sens);
+    QCOMPARE(sens, uchar(recordsOf(K3Emulator::Kind::FeatureIn).value(0).bytes.at(2)));
     QVERIFY(capture->messages().isEmpty());
 }
 

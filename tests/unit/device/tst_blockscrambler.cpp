@@ -13,7 +13,6 @@ class BlockScramblerTest : public QObject
 private slots:
     void scramblesTheWorkedExampleWithTheZeroCode();
     void unscrambleUndoesScrambleForRandomBlocksAndCodes();
-    void onlyBytesOneToSixDependOnTheCode();
     void checksumIsTheComplementOfTheSumOfSevenBytes();
 
 private:
@@ -51,24 +50,6 @@ void BlockScramblerTest::unscrambleUndoesScrambleForRandomBlocksAndCodes()
         link.USBDataDecipher(work.data(), code.data());
         QCOMPARE(work, block);
     }
-}
-
-void BlockScramblerTest::onlyBytesOneToSixDependOnTheCode()
-{
-    const Block block = {0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88};
-    Block plain = block;
-    Block zeroCode = {};
-    link.USBDataEncryption(plain.data(), zeroCode.data());
-
-    Block edges = block;
-    Block edgeCode = {0xFF, 0, 0, 0, 0, 0, 0, 0xFF};
-    link.USBDataEncryption(edges.data(), edgeCode.data());
-    QCOMPARE(edges, plain);
-
-    Block inner = block;
-    Block innerCode = {0, 0, 0, 0x01, 0, 0, 0, 0};
-    link.USBDataEncryption(inner.data(), innerCode.data());
-    QVERIFY(inner != plain);
 }
 
 void BlockScramblerTest::checksumIsTheComplementOfTheSumOfSevenBytes()

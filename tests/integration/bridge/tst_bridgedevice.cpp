@@ -196,7 +196,8 @@ void BridgeDeviceTest::userPicturesAreScaledMirroredAndSentUnlessStoreOnly()
         QCOMPARE(wire.at(0), QByteArray("F 00 12 00 02 00 00 55 AA 00"));
         QCOMPARE(wire.at(3), QByteArray("F 00 12 00 02 01 00 55 AA 00"));
         QCOMPARE(wire.at(6), QByteArray("F 00 12 00 02 02 00 55 AA 00"));
-        const auto &planes = emu.state().profiles[0].pictures[2];
+        const K3State state = emu.state();
+        const auto &planes = state.profiles[0].pictures[2];
         QCOMPARE(planes[0][0], uchar(50));
         QCOMPARE(planes[0][45], uchar(63));
         QCOMPARE(planes[0][61], uchar(63));

@@ -41,9 +41,7 @@ private slots:
     void profileResetReplacesOnlyItsOwnFile();
     void aFailedReplacementKeepsTheOldProfile();
     void pendingWritesDoNotLeakIntoAReplacedProfile();
-    void aReplacementOfEqualSizeIsReadAfresh();
     void aForeignFileBecomesAnEmptyProfile();
-    void profileNumbersOutsideTheFourAreIgnored();
 };
 
 void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
@@ -220,18 +218,6 @@ void BridgeStoresTest::pendingWritesDoNotLeakIntoAReplacedProfile()
     QVERIFY(!store.at(0).contains("userPicture/0"));
 }
 
-void BridgeStoresTest::aReplacementOfEqualSizeIsReadAfresh()
-{
-    TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("a.pf"), "[color]\ncolor=1, 1\n");
-    TempWorkDir::write(QStringLiteral("b.pf"), "[color]\ncolor=2, 2\n");
-    ProfileStore store;
-    for (int round = 0; round < 20; ++round) {
-        const bool even = round % 2 == 0;
-        QVERIFY(store.replace(0, dir.path(even ? QStringLiteral("a.pf") : QStringLiteral("b.pf"))));
-        QCOMPARE(store.at(0).value("color/color").toStringList().first(), even ? QStringLiteral("1") : QStringLiteral("2"));
-    }
-}
 
 void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
 {
@@ -246,21 +232,6 @@ void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), binary);
 }
 
-void BridgeStoresTest::profileNumbersOutsideTheFourAreIgnored()
-{
-    TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("modules/setting/pD.bin"), "[color]\ncolor=1, 2\n");
-    ProfileStore store;
-    store.setCurrentIndex(2);
-    store.setCurrentIndex(4);
-    store.setCurrentIndex(-1);
-    QCOMPARE(store.currentIndex(), uchar(2));
-    QVERIFY(!store.resetToDefault(4));
-    QVERIFY(!store.resetToDefault(-1));
-    QVERIFY(!store.exportTo(7, dir.path(QStringLiteral("x.pf"))));
-    QVERIFY(!QFile::exists(QStringLiteral("modules/setting/p5.bin")));
-    QVERIFY(!QFile::exists(QStringLiteral("x.pf")));
-}
 
 QTEST_GUILESS_MAIN(BridgeStoresTest)
 #include "tst_bridgestores.moc"

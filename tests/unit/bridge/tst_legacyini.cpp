@@ -11,7 +11,6 @@ class LegacyIniTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void macroFileIsWrittenAsTheFirstGenerationWroteIt();
     void valuesAreEscapedAndQuotedLikeTheLegacyDialect_data();
     void valuesAreEscapedAndQuotedLikeTheLegacyDialect();
     void handWrittenFilesAreReadWithEveryEscape();
@@ -23,47 +22,6 @@ private slots:
     void aDamagedVariantPayloadStaysText();
 };
 
-void LegacyIniTest::macroFileIsWrittenAsTheFirstGenerationWroteIt()
-{
-    TempWorkDir dir;
-    {
-        QSettings file(QStringLiteral("modules/macro/Macro. 001.bin"), LegacyIni::format());
-        file.setValue("config/index", -1);
-        file.setValue("config/total", 3);
-        file.setValue("config/repeat", 1);
-        file.setValue("config/did", -1);
-        file.setValue("macro/0", QStringLiteral("A       [\u25BC]"));
-        file.setValue("macro/1", QStringLiteral("50      [ms]"));
-        file.setValue("macro/2", QStringLiteral("A       [\u25B2]"));
-        file.setValue("color/ledType", QVariantList{1, 63, 5, 0, 5, 0});
-        file.setValue("common/5", true);
-    }
-    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/macro/Macro. 001.bin")),
-             QByteArray("[color]\n"
-                        "ledType=1, 63, 5, 0, 5, 0\n"
-                        "\n"
-                        "[common]\n"
-                        "5=true\n"
-                        "\n"
-                        "[config]\n"
-                        "did=-1\n"
-                        "index=-1\n"
-                        "repeat=1\n"
-                        "total=3\n"
-                        "\n"
-                        "[macro]\n"
-                        "0=A       [\\x25bc]\n"
-                        "1=50      [ms]\n"
-                        "2=A       [\\x25b2]\n"));
-
-    // Read back through a fresh object: texts, lists of texts.
-    const QSettings again(QStringLiteral("modules/macro/Macro. 001.bin"), LegacyIni::format());
-    QCOMPARE(again.value("macro/0").toString(), QStringLiteral("A       [\u25BC]"));
-    QCOMPARE(again.value("color/ledType").toStringList(),
-             QStringList({"1", "63", "5", "0", "5", "0"}));
-    QCOMPARE(again.value("config/total").toInt(), 3);
-    QCOMPARE(again.value("common/5").toBool(), true);
-}
 
 void LegacyIniTest::valuesAreEscapedAndQuotedLikeTheLegacyDialect_data()
 {

@@ -165,6 +165,7 @@ void MacrosTest::stepsAreStoredInTheLegacyDialect()
                                                     "1=50      [ms]\n"
                                                     "2=A       [\\x25b2]\n"));
     QCOMPARE(library.boundSlot(name), 3);
+    QCOMPARE(library.steps(name), QStringList({press("A"), pause("50"), release("A")}));
 
     // A file written by hand, with a missing step.
     TempWorkDir::write(kMacro1, "[config]\r\ntotal=3\r\nindex=16\r\n[macro]\r\n0=Esc       [\\x25bc]\r\n2=50      [ms]\r\n");

@@ -6,7 +6,6 @@
 #include <QIODevice>
 #include <QMap>
 #include <QStringDecoder>
-#include <QUrl>
 
 namespace LegacyIniCodec {
 namespace {

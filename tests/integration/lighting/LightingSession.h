@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Program.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <memory>
+
+class QQuickItem;
+
+// The demo program (real scene, bridge and device link on the emulated keyboard) running
+// on a copy of the run-time folder, with its lighting page at hand.
+class LightingSession
+{
+public:
+    LightingSession();
+    ~LightingSession();
+
+    // Copies the run-time folder, starts the program and waits for its start-up lock to end.
+    bool start();
+    QString error() const { return m_error; }
+
+    Program &program() { return *m_program; }
+    QQuickItem *root() const;
+    QQuickItem *page() const;
+    QQuickItem *keyboard() const;
+    // The drawn key at a key position; null where the keyboard has none.
+    QQuickItem *key(int position) const;
+
+    QVariant call(QObject *target, const char *function, const QVariantList &args = {}) const;
+    QVariant callPage(const char *function, const QVariantList &args = {}) const;
+
+    // Opens the lighting page (function menu entry 2) and waits for its slide to end.
+    bool openPage();
+    void chooseSkin(int skin);
+    // A mouse drag over the keyboard, in its own coordinates.
+    void drag(const QPointF &from, const QPointF &to);
+    // A key pressed on the keyboard, as the input hook reports it.
+    void pressKey(int usbCode);
+    QImage grab() const;
+
+private:
+    QTemporaryDir m_folder;
+    QString m_startFolder;
+    QString m_error;
+    std::unique_ptr<Program> m_program;
+};

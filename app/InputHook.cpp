@@ -8,8 +8,7 @@ constexpr std::uint8_t kPrintScreenKey = 0x2C;
 }
 
 InputHook::InputHook(bool layoutFlag, std::unique_ptr<InputBackend> backend)
-    : m_layoutFlag(layoutFlag)
-    , m_scanCodes(buildScanCodeTable())
+    : m_scanCodes(buildScanCodeTable())
     , m_usages(buildUsageTable(layoutFlag))
     , m_backend(std::move(backend))
 {

@@ -36,12 +36,9 @@ public:
     // message is a WM_*BUTTON* code, (x, y) the pointer's screen position.
     void mouseEvent(std::uint32_t message, std::int32_t x, std::int32_t y);
 
-    bool layoutFlag() const { return m_layoutFlag; }
-
 private:
     std::uint8_t virtualKeyFor(std::uint32_t scanCode, std::uint32_t flags) const;
 
-    bool m_layoutFlag;
     ScanCodeTable m_scanCodes;
     UsageTable m_usages;
     std::array<std::uint8_t, 256> m_keyState{};

@@ -67,6 +67,7 @@ void K3Emulator::reset()
     faults.clear();
     dataReplies.clear();
     events.clear();
+    scripted.clear();
     records.clear();
     changed.notify_all();
 }
@@ -122,6 +123,12 @@ void K3Emulator::setStalled(bool on)
     std::lock_guard<std::mutex> lock(mutex);
     stalled = on;
     changed.notify_all();
+}
+
+void K3Emulator::scriptReplies(const QList<QByteArray> &replies)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    scripted.assign(replies.cbegin(), replies.cend());
 }
 
 void K3Emulator::pressProfileKey(uchar profile)
@@ -272,6 +279,14 @@ int K3Emulator::getFeature(hid_device *handle, uchar *data, size_t length)
     std::lock_guard<std::mutex> lock(mutex);
     if (!valid(handle, Role::Command) || length < ReportIdSize || trip(Fault::FeatureInFails))
         return -1;
+    if (!scripted.empty()) {
+        const QByteArray reply = scripted.front();
+        scripted.pop_front();
+        const size_t size = std::min(length, size_t(reply.size()));
+        std::copy_n(reply.constData(), size, data);
+        log(Kind::FeatureIn, data, size);
+        return int(size);
+    }
     const size_t size = std::min(length, FeatureReportSize);
     const QByteArray reply = trip(Fault::GarbageReplies)
         ? garbage(8)
@@ -319,8 +334,12 @@ int K3Emulator::read(hid_device *handle, uchar *data, size_t length, int timeout
         return -1;
     QByteArray report = queue.front();
     queue.pop_front();
-    if (handle->role == Role::Command && trip(Fault::GarbageReplies))
+    if (handle->role == Role::Command && !scripted.empty()) {
+        report = scripted.front();
+        scripted.pop_front();
+    } else if (handle->role == Role::Command && trip(Fault::GarbageReplies)) {
         report = garbage(int(report.size()));
+    }
     const size_t size = std::min(length, size_t(report.size()));
     std::copy_n(report.constData(), size, data);
     log(handle->role == Role::Command ? Kind::DataIn : Kind::Event, data, size);

@@ -74,6 +74,10 @@ public:
     void setLatency(int ms);
     // While stalled, reports on the command interface wait (a transfer that holds the link).
     void setStalled(bool on);
+    // The next reply reports (feature reports in, report ID first, and data reports) carry
+    // these bytes instead of the keyboard's, cut to the length asked for; an empty one
+    // returns nothing. The keyboard still decides how many data reports follow a command.
+    void scriptReplies(const QList<QByteArray> &replies);
 
     // The profile key: switches the profile and sends the 12-byte event report.
     void pressProfileKey(uchar profile);
@@ -118,6 +122,7 @@ private:
     std::atomic<int> latencyMs{0};
     std::deque<QByteArray> dataReplies;
     std::deque<QByteArray> events;
+    std::deque<QByteArray> scripted;
     QList<Record> records;
     std::minstd_rand random;
 };

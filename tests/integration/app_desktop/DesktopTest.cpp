@@ -186,6 +186,7 @@ private slots:
         program.start();
         QVERIFY(QTest::qWaitForWindowExposed(&program.window()));
         QTRY_VERIFY(program.window().trayIcon()->isVisible());
+        QVERIFY(!program.window().trayIcon()->icon().isNull());
 
         program.window().controller()->onMinimize();
         QVERIFY(!program.window().isVisible());

@@ -54,7 +54,17 @@ Item {
 
     function tick() {
         engine.tick()
+        present()
+    }
+
+    // The keys change at most once per display frame; the effect still runs at its own pace.
+    function present() {
+        if (frame.running) {
+            frame.pending = true
+            return
+        }
         keyboard.show(engine)
+        frame.start()
     }
 
     // Still pictures show a change of brightness, palette or picture at once.
@@ -87,6 +97,20 @@ Item {
             timer.restart()
         else
             timer.stop()
+    }
+
+    Timer {
+        id: frame
+
+        property bool pending: false
+
+        interval: 16
+        onTriggered: {
+            if (pending) {
+                pending = false
+                controller.present()
+            }
+        }
     }
 
     Timer {

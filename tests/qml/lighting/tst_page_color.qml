@@ -387,6 +387,19 @@ ColorStage {
             compare(key.lightOpacity, 1)
         }
 
+        function test_ticks_faster_than_frames_show_the_latest() {
+            // Neon without its own timer: only these ticks move it.
+            page.playEffect(false)
+            page.controller.engine.start(0x07)
+            var key = keyboard.keyItem(0)
+            page.controller.tick()
+            compare(key.lightColor, Qt.rgba(1, 0, 0, 1))
+            page.controller.tick()
+            page.controller.tick()
+            compare(key.lightColor, Qt.rgba(1, 0, 0, 1), "not before the next frame")
+            tryCompare(key, "lightColor", Qt.rgba(249 / 255, 0, 6 / 255, 1), 200)
+        }
+
         function test_language_renames_and_resizes_keys() {
             var spanish = stage.table([[0, 0, 1, "ESC", 0, 41], [0, 0, 1, "IMPNTPTSIS", 13, 70],
                                        [0, 0, 1, "Espacio", 85, 44]])

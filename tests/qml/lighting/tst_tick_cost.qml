@@ -3,6 +3,8 @@ import QtTest
 
 // Cost of one preview tick of the heaviest effects in the running page, on the shipped
 // keyboard with the skin's key pictures: the engine's step plus every key it changes.
+// (Faster than the display, the page shows the keys once per frame; this is the cost of a
+// tick that does reach them.)
 ColorStage {
     id: stage
 
@@ -35,6 +37,7 @@ ColorStage {
         function measure(code, press) {
             page.chooseEffect(code)
             var codes = [4, 22, 7, 9, 10, 11, 13, 14, 15, 40, 44, 30, 33, 36, 39, 45]
+            var engine = page.controller.engine
             var best = Infinity
             var total = 0
             for (var round = 0; round < rounds; ++round) {
@@ -42,7 +45,9 @@ ColorStage {
                 for (var t = 0; t < ticks; ++t) {
                     if (press && t % 4 === 0)
                         stage.keyboardItem.msg_KB(true, codes[(t / 4) % codes.length])
-                    page.controller.tick()
+                    // Every step reaches the keys, as it does at intervals of a frame or more.
+                    engine.tick()
+                    page.keyboard.show(engine)
                 }
                 var spent = Date.now() - started
                 total += spent

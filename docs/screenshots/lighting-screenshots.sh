@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshots/lighting-*.png: the lighting page of the demo program on the
-# emulated keyboard, with four effects mid-animation and a painted picture, in both skins.
+# emulated keyboard: four effects mid-animation and a painted picture in both skins, and the
+# page in Spanish.
 # Usage: docs/screenshots/lighting-screenshots.sh [build-dir]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)

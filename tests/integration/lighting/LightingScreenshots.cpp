@@ -1,5 +1,6 @@
 // Screenshots of the lighting page in the demo program: four effects mid-animation and a
-// painted user picture, in both skins. Usage: lighting-screenshots <output folder>
+// painted user picture in both skins, and the page in Spanish.
+// Usage: lighting-screenshots <output folder>
 
 #include "LightingSession.h"
 
@@ -86,5 +87,10 @@ int main(int argc, char *argv[])
         QTest::qWait(200);
         session.grab().save(QStringLiteral("%1/lighting-painted-skin%2.png").arg(out).arg(skin));
     }
+    // The page's texts in Spanish, with the longest effect name chosen.
+    session.chooseSkin(1);
+    session.chooseLanguage(1);
+    run(session, { "spanish", 0x06, {}, 0, 700 });
+    session.grab().save(QStringLiteral("%1/lighting-spanish-skin1.png").arg(out));
     return 0;
 }

@@ -136,6 +136,12 @@ void LightingSession::chooseSkin(int skin)
     QMetaObject::invokeMethod(settings, "chooseSkin", Q_ARG(QVariant, skin));
 }
 
+void LightingSession::chooseLanguage(int position)
+{
+    QObject *settings = root()->property("page_Globalsetting").value<QObject *>();
+    QMetaObject::invokeMethod(settings, "chooseLanguage", Q_ARG(QVariant, position));
+}
+
 void LightingSession::drag(const QPointF &from, const QPointF &to)
 {
     myQQuickView *view = m_program->window().view();

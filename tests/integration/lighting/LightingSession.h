@@ -36,6 +36,8 @@ public:
     // Opens the lighting page (function menu entry 2) and waits for its slide to end.
     bool openPage();
     void chooseSkin(int skin);
+    // Interface language by its position in the language menu (0 English, 1 Spanish).
+    void chooseLanguage(int position);
     // A mouse drag over the keyboard, in its own coordinates.
     void drag(const QPointF &from, const QPointF &to);
     // A key pressed on the keyboard, as the input hook reports it.

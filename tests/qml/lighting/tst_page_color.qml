@@ -391,6 +391,8 @@ ColorStage {
             // Neon without its own timer: only these ticks move it.
             page.playEffect(false)
             page.controller.engine.start(0x07)
+            // Let a frame still pending from before pass.
+            wait(50)
             var key = keyboard.keyItem(0)
             page.controller.tick()
             compare(key.lightColor, Qt.rgba(1, 0, 0, 1))

@@ -2,8 +2,8 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/K3/ColorLogic.js" as Logic
 
-// Value rules of the lighting page: conversions to and from the keyboard, slider
-// positions, the colour strip and the static picture.
+// Value rules of the lighting page: effect codes, conversions to and from the keyboard,
+// slider positions and the static picture.
 TestCase {
     id: testCase
 
@@ -89,12 +89,6 @@ TestCase {
         compare(Logic.directionOfDevice(2), 1);
     }
 
-    function test_profile_lists() {
-        compare(Logic.numbersOf([], 6), null);
-        compare(Logic.numbersOf(undefined, 6), null);
-        compare(Logic.numbersOf(["1", "63", "x"], 6), [1, 63, 0, 0, 0, 0]);
-    }
-
     function test_static_picture() {
         compare(Logic.staticColour(0), [255, 0, 0]);
         compare(Logic.staticColour(15), [255, 0, 0]);
@@ -106,14 +100,5 @@ TestCase {
         compare(Logic.staticColour(124), [0, 255, 0]);
         compare(Logic.staticColour(127), [0, 0, 0]);
         compare(Logic.staticColour(128), [0, 0, 0]);
-    }
-
-    function test_touching_rectangles_overlap() {
-        var key = { x: 10, y: 10, width: 20, height: 20 };
-        verify(Logic.rectsOverlap(key, { x: 30, y: 30, width: 5, height: 5 }));
-        verify(Logic.rectsOverlap(key, { x: 0, y: 0, width: 10, height: 10 }));
-        verify(Logic.rectsOverlap(key, { x: 15, y: 15, width: 1, height: 1 }));
-        verify(!Logic.rectsOverlap(key, { x: 31, y: 10, width: 5, height: 5 }));
-        verify(!Logic.rectsOverlap(key, { x: 10, y: 0, width: 5, height: 9 }));
     }
 }

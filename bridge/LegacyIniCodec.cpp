@@ -334,6 +334,13 @@ bool nextLine(const QByteArray &data, qsizetype &pos, Line &line)
     return line.length > 0;
 }
 
+// Keys as QSettings looks them up: no leading, trailing or doubled '/'. Others
+// could never be read, and a rewrite would move them to another key.
+QString normalizedKey(const QString &key)
+{
+    return key.split(u'/', Qt::SkipEmptyParts).join(u'/');
+}
+
 QString sectionPrefix(const QByteArray &data, const Line &line)
 {
     const qsizetype close = data.indexOf(']', line.start);
@@ -451,11 +458,11 @@ bool parse(const QByteArray &data, QSettings::SettingsMap &map)
         qsizetype keyEnd = line.equals;
         while (keyEnd > line.start && (data.at(keyEnd - 1) == ' ' || data.at(keyEnd - 1) == '\t'))
             --keyEnd;
-        const QString key = decodeKey(data.mid(line.start, keyEnd - line.start));
+        const QString key = normalizedKey(prefix + decodeKey(data.mid(line.start, keyEnd - line.start)));
         if (key.isEmpty())
             continue;
         const qsizetype valueStart = line.equals + 1;
-        map.insert(prefix + key, decodeValue(data.mid(valueStart, line.start + line.length - valueStart)));
+        map.insert(key, decodeValue(data.mid(valueStart, line.start + line.length - valueStart)));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "InputHook.h"
+#include "LocalUrlOpener.h"
 #include "WindowKeyFilter.h"
 #include "myQQuickView.h"
 
@@ -12,6 +13,7 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
     // even when discovery later reads another one from the keyboard.
     , m_hooks(std::make_unique<InputHook>(m_window->view()->layoutMode() == 0, std::move(input)))
     , m_keyFilter(std::make_unique<WindowKeyFilter>(*m_hooks))
+    , m_urlOpener(std::make_unique<LocalUrlOpener>())
 {
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());

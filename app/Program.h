@@ -8,6 +8,7 @@
 #include <memory>
 
 class InputHook;
+class LocalUrlOpener;
 class WindowKeyFilter;
 
 // The running program once it is known to be the only copy: the main
@@ -32,4 +33,5 @@ private:
     std::unique_ptr<Widget> m_window;
     std::unique_ptr<InputHook> m_hooks;
     std::unique_ptr<WindowKeyFilter> m_keyFilter;
+    std::unique_ptr<LocalUrlOpener> m_urlOpener;
 };

@@ -6,18 +6,8 @@
 #   tools/screenshots-keydefine.sh [build folder]      (default: build)
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
-out=$root/docs/screenshots
-
-if [ -z "${K3_SHOTS_UNDER_XVFB:-}" ]; then
-    cmake --build "$build" --target k3config-demo k3data
-    mkdir -p "$out"
-    K3_SHOTS_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+prefix=keydefine
+source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions (the scene is 1000 x 600; the page area starts at 127, 96).
 key_entry="64 250"
@@ -31,42 +21,6 @@ key_caps="191 351"
 key_a="234 351"
 key_b="378 383"
 key_mute="781 216"
-
-wx=0
-wy=0
-
-# start_demo <skin 1|2> <language position 0|1>
-start_demo() {
-    rm -rf "$work/bin"
-    mkdir -p "$work/bin"
-    cp -r "$build/bin/k3config-demo" "$build/bin/modules" "$work/bin/"
-    cp "$build/bin/Exo-Medium.ttf" "$work/bin/" 2>/dev/null || true
-    sed -i -e "s/^1=.*/1=$1/" -e "s/^4=.*/4=$2/" "$work/bin/modules/setting/apConfig.bin"
-    "$work/bin/k3config-demo" > "$work/demo.log" 2>&1 &
-    demo=$!
-    local window
-    window=$(xdotool search --sync --onlyvisible --pid "$demo" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    wx=$X
-    wy=$Y
-    sleep 1.5
-}
-
-stop_demo() {
-    kill "$demo"
-    wait "$demo" 2>/dev/null || true
-}
-
-at() {
-    local x y
-    read -r x y <<< "$1"
-    echo $((wx + x)) $((wy + y))
-}
-
-click() {
-    xdotool mousemove $(at "$1") click 1
-    sleep 0.5
-}
 
 # drag_to <from> <to>: press on a key and move it over a target, keeping the button down.
 drag_to() {
@@ -83,13 +37,6 @@ drag_to() {
 drop() {
     xdotool mouseup 1
     sleep 0.4
-}
-
-shot() {
-    [ "${2:-}" = "keep-pointer" ] || xdotool mousemove 1270 790
-    sleep 0.9
-    import -window root -crop "1000x600+$wx+$wy" +repage "$out/keydefine-$1.png"
-    echo "wrote docs/screenshots/keydefine-$1.png"
 }
 
 # A page with work in it: A plays MUTE, Caps Lock types B (both marked as changed), Caps selected.

@@ -5,18 +5,8 @@
 #   tools/screenshots.sh [build folder]      (default: build)
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
-out=$root/docs/screenshots
-
-if [ -z "${K3_SHOTS_UNDER_XVFB:-}" ]; then
-    cmake --build "$build" --target k3config-demo k3data
-    mkdir -p "$out"
-    K3_SHOTS_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+prefix=scene
+source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions of the controls (the scene is 1000 x 600).
 settings_button="890 28"
@@ -26,45 +16,6 @@ language_menu="889 194"
 spanish_entry="889 237"
 profile3="959 315"
 color_entry="64 348"
-
-wx=0
-wy=0
-
-start_demo() {
-    rm -rf "$work/bin"
-    mkdir -p "$work/bin"
-    cp -r "$build/bin/k3config-demo" "$build/bin/modules" "$work/bin/"
-    cp "$build/bin/Exo-Medium.ttf" "$work/bin/" 2>/dev/null || true
-    "$work/bin/k3config-demo" > "$work/demo.log" 2>&1 &
-    demo=$!
-    local window
-    window=$(xdotool search --sync --onlyvisible --pid "$demo" | head -n 1)
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    wx=$X
-    wy=$Y
-    sleep 1.5
-}
-
-stop_demo() {
-    kill "$demo"
-    wait "$demo" 2>/dev/null || true
-}
-
-# click "x y" [button]: a click at a window-relative position.
-click() {
-    local x y
-    read -r x y <<< "$1"
-    xdotool mousemove $((wx + x)) $((wy + y)) click "${2:-1}"
-    sleep 0.3
-}
-
-shot() {
-    # Move the pointer off the window so no hover state shows, unless asked to keep it.
-    [ "${2:-}" = "keep-pointer" ] || xdotool mousemove 1270 790
-    sleep "${3:-0.9}"
-    import -window root -crop "1000x600+$wx+$wy" +repage "$out/scene-$1.png"
-    echo "wrote docs/screenshots/scene-$1.png"
-}
 
 start_demo
 shot start

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -72,8 +73,9 @@ QString AppConfigStore::chooseCustomPicture(UserDialogs &dialogs, const QStringL
                                               QCoreApplication::translate("myQQuickView", "Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
+    // Folders, pipes and devices are no pictures; opening a pipe would wait for a writer.
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
         return path;
     dialogs.warning(messageAt(messages, 2), QStringLiteral("%1%2").arg(messageAt(messages, 3), path));
     return QString();

@@ -44,6 +44,10 @@ void distinguishFrom(const Stamp &before, const QString &target)
 
 bool copyOver(const QString &source, const QString &target)
 {
+    // Opening a pipe waits for a writer, and a device may never end.
+    const QFileInfo info(source);
+    if (!info.isFile() || info.size() > kMaxSize)
+        return false;
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return false;
@@ -51,11 +55,13 @@ bool copyOver(const QString &source, const QString &target)
     QSaveFile out(target);
     if (!out.open(QIODevice::WriteOnly))
         return false;
+    qint64 copied = 0;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
             return false;
-        if (out.write(chunk) != chunk.size())
+        copied += chunk.size();
+        if (copied > kMaxSize || out.write(chunk) != chunk.size())
             return false;
     }
     if (!out.commit())

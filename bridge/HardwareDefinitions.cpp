@@ -17,13 +17,15 @@ HardwareDefinitions::HardwareDefinitions(const QString &folder) : m_folder(folde
 
 QVariantList HardwareDefinitions::table(const QString &suffix, uint layout) const
 {
-    const QSettings file(m_folder + QStringLiteral("/HWDef") + suffix + QStringLiteral(".bin"), LegacyIni::format());
-    const QString section = QString::number(layout) + u'/';
-    const int rows = SettingsValues::count(file.value(section + QStringLiteral("total_HW"), 0));
-    const int matrixSize = file.value(section + QStringLiteral("total_FW"), 0).toInt();
+    QSettings file(m_folder + QStringLiteral("/HWDef") + suffix + QStringLiteral(".bin"), LegacyIni::format());
+    file.beginGroup(QString::number(layout));
+    // The pages build one key per row and one entry per matrix position: a damaged count
+    // must not make them build millions. A section holds at most one row per key in it.
+    const int rows = qMin(SettingsValues::count(file.value(QStringLiteral("total_HW"), 0)), int(file.childKeys().size()));
+    const int matrixSize = SettingsValues::count(file.value(QStringLiteral("total_FW"), 0));
     QVariantList result{rows, matrixSize};
     for (int r = 1; r <= rows; ++r) {
-        const QVariantList row = SettingsValues::list(file.value(section + QString::number(r)));
+        const QVariantList row = SettingsValues::list(file.value(QString::number(r)));
         for (int e = 0; e < kRowLength; ++e) {
             const QVariant element = e < row.size() ? row.at(e) : QVariant();
             if (e == kNameElement)

@@ -30,7 +30,7 @@ bool MacroLibrary::isSafeName(const QString &name)
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     for (const QChar c : name) {
-        if (c == u'/' || c == u'\\' || c.unicode() < 0x20)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
             return false;
 #ifdef Q_OS_WIN
         if (c == u':')

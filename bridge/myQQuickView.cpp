@@ -11,13 +11,20 @@
 #include "SoundCues.h"
 #include "UserDialogs.h"
 
+#include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QMetaMethod>
 #include <QQuickItem>
+#include <QScopedValueRollback>
 
 #include <array>
 
 namespace {
+
+// Reports the keyboard sends faster than the interface shows them: how many wait at most,
+// and how long the GUI thread spends on them before it turns to its other events.
+constexpr size_t kMaxPendingEvents = 256;
+constexpr qint64 kEventSliceMs = 20;
 
 SoundCues::Players mediaPlayers()
 {
@@ -128,12 +135,47 @@ void myQQuickView::runUI()
     invokeRoot("run", Qt::QueuedConnection);
 }
 
+// Called from the device monitor's thread: only the GUI thread touches the scene. The
+// reports wait in a queue of their own that the GUI thread empties a slice at a time, so a
+// keyboard flooding reports cannot starve the interface; past a limit the oldest go.
 void myQQuickView::zzzMorvel(uchar profileNo, uchar effect, uchar brightness, uchar speed)
 {
-    // Called from the device monitor's thread: only the GUI thread touches the scene.
-    const QVariantList args{int(profileNo), int(effect), int(brightness), int(speed)};
-    QMetaObject::invokeMethod(
-        this, [this, args] { invokeRoot("zzzMorvel", Qt::DirectConnection, args); }, Qt::QueuedConnection);
+    bool first = false;
+    {
+        QMutexLocker lock(&m_eventsLock);
+        first = m_events.empty();
+        m_events.push_back({int(profileNo), int(effect), int(brightness), int(speed)});
+        if (m_events.size() > kMaxPendingEvents)
+            m_events.pop_front();
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+}
+
+// One report at a time: a device command inside QML's handler waits for the link with
+// events running, and a second report handled inside the first would be undone by it.
+void myQQuickView::deliverEvents()
+{
+    if (m_delivering)
+        return;
+    const QScopedValueRollback<bool> delivering(m_delivering, true);
+    QElapsedTimer slice;
+    slice.start();
+    for (;;) {
+        QVariantList args;
+        {
+            QMutexLocker lock(&m_eventsLock);
+            if (m_events.empty())
+                return;
+            if (slice.elapsed() >= kEventSliceMs) {
+                QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+                return;
+            }
+            args = m_events.front();
+            m_events.pop_front();
+        }
+        invokeRoot("zzzMorvel", Qt::DirectConnection, args);
+    }
 }
 
 void myQQuickView::focusInEvent(QFocusEvent *event)

@@ -4,11 +4,13 @@
 
 #include <QList>
 #include <QMap>
+#include <QMutex>
 #include <QQuickWidget>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <deque>
 #include <memory>
 
 class Hid_Thread;
@@ -103,6 +105,7 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    void deliverEvents();
     void rebuildKeyNames();
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
     int currentDeviceId() const;
@@ -115,4 +118,8 @@ private:
     QStringList m_messages;
     uchar m_layoutMode = 0;
     QMap<QString, uchar> m_keyNames;
+    // Event reports from the monitor's thread, waiting for the GUI thread.
+    QMutex m_eventsLock;
+    std::deque<QVariantList> m_events;
+    bool m_delivering = false;
 };

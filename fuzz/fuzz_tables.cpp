@@ -17,6 +17,10 @@ void checkHardwareTable(const QVariantList &table, const QByteArray &input)
     const int rows = table.at(0).toInt();
     FUZZ_CHECK(rows >= 0 && rows <= SettingsValues::kMaxCount, input);
     FUZZ_CHECK(table.size() == 2 + 6 * qsizetype(rows), input);
+    // The pages build a key per row and an entry per matrix position: both stay bounded.
+    FUZZ_CHECK(rows <= input.count('\n') + input.count('\r') + 1, input);
+    const int matrixSize = table.at(1).toInt();
+    FUZZ_CHECK(matrixSize >= 0 && matrixSize <= SettingsValues::kMaxCount, input);
     for (qsizetype at = 2; at < table.size(); at += 6) {
         FUZZ_CHECK(table.at(at + 3).typeId() == QMetaType::QString, input);
         FUZZ_CHECK(table.at(at + 5).typeId() == QMetaType::UInt, input);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang + libFuzzer (ASan, UBSan) into build-fuzz/ and runs
 # each for a given time, two at a time at most. New inputs go to build-fuzz/corpus/<target>/
-# (seeded from fuzz/corpus/<target>/), findings to build-fuzz/artifacts/<target>/.
+# (seeded from fuzz/corpus/<target>/), findings to build-fuzz/artifacts/<target>/; the summary
+# counts the findings of this run.
 # Usage: scripts/fuzz.sh [seconds per target, default 600] [target...]
 #        targets: settings macro tables language link (default: all)
 # Environment: K3_FUZZ_JOBS (targets run at once, default 2), K3_FUZZ_DIR (build folder).
@@ -44,6 +45,7 @@ run() {
         >"$dir/logs/$t.log" 2>&1 || true
 }
 
+stamp=$(mktemp)
 for t in "${targets[@]}"; do
     while (($(jobs -rp | wc -l) >= jobs)); do
         wait -n || true
@@ -58,8 +60,9 @@ printf '%-10s %14s %10s %9s\n' target executions corpus findings
 for t in "${targets[@]}"; do
     execs=$(grep -ho 'stat::number_of_executed_units: *[0-9]*' "$dir/logs/$t.log" | grep -o '[0-9]*$' | tail -1)
     corpus=$(find "$dir/corpus/$t" -type f | wc -l)
-    findings=$(find "$dir/artifacts/$t" -type f | wc -l)
+    findings=$(find "$dir/artifacts/$t" -type f -newer "$stamp" | wc -l)
     printf '%-10s %14s %10s %9s\n' "$t" "${execs:-?}" "$corpus" "$findings"
     ((findings == 0)) || status=1
 done
+rm -f "$stamp"
 exit $status

@@ -5,6 +5,7 @@
 
 #include <QQmlContext>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QSystemTrayIcon>
 
 Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &scene)
@@ -17,6 +18,10 @@ Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &sce
     window->setAttribute(Qt::WA_TranslucentBackground, true);
     window->setStyleSheet(QStringLiteral("background:transparent;"));
 
+    // Flat pictures and text: the software renderer draws only what changed, with no GL
+    // context to start and no GL compositing of the translucent window, so start-up, each
+    // frame and the memory cost a fraction, most of all where OpenGL runs without a GPU.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     m_view = new myQQuickView(window);
     m_view->setObjectName(QStringLiteral("ui_View"));
     m_view->setSource(scene);

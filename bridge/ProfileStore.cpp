@@ -1,12 +1,13 @@
 #include "ProfileStore.h"
 
+#include "DeferredSync.h"
 #include "FileReplace.h"
 #include "LegacyIni.h"
 
 ProfileStore::ProfileStore(const QString &folder) : m_folder(folder)
 {
     for (int n = 0; n < kCount; ++n)
-        m_settings[n] = std::make_unique<QSettings>(filePath(n), LegacyIni::format());
+        open(n);
 }
 
 ProfileStore::~ProfileStore() = default;
@@ -15,6 +16,12 @@ void ProfileStore::setCurrentIndex(int profile)
 {
     if (isValid(profile))
         m_current = uchar(profile);
+}
+
+void ProfileStore::open(int profile)
+{
+    m_settings[profile] = std::make_unique<QSettings>(filePath(profile), LegacyIni::format());
+    new DeferredSync(m_settings[profile].get());
 }
 
 QString ProfileStore::filePath(int profile) const
@@ -31,7 +38,7 @@ bool ProfileStore::replace(int profile, const QString &source)
     m_settings[profile]->sync();
     m_settings[profile].reset();
     const bool copied = FileReplace::copyOver(source, fileName);
-    m_settings[profile] = std::make_unique<QSettings>(filePath(profile), LegacyIni::format());
+    open(profile);
     return copied;
 }
 

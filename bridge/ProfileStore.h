@@ -32,6 +32,8 @@ public:
     bool exportTo(int profile, const QString &target);
 
 private:
+    // Opens the file of `profile`; changes are written once a burst of them is over.
+    void open(int profile);
     QString filePath(int profile) const;
 
     QString m_folder;

@@ -42,6 +42,7 @@ private slots:
     void aFailedReplacementKeepsTheOldProfile();
     void pendingWritesDoNotLeakIntoAReplacedProfile();
     void aForeignFileBecomesAnEmptyProfile();
+    void aBurstOfProfileChangesIsWrittenOnceItIsOver();
 };
 
 void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
@@ -232,6 +233,27 @@ void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), binary);
 }
 
+// An apply changes colours, pictures and effect while the event loop turns between device
+// commands: the file is written after the burst, and a change still held back when the
+// program ends is written then.
+void BridgeStoresTest::aBurstOfProfileChangesIsWrittenOnceItIsOver()
+{
+    TempWorkDir dir;
+    const QString p1 = QStringLiteral("modules/setting/p1.bin");
+    {
+        ProfileStore store;
+        store.current().setValue("color/color", numbers(21));
+        QTest::qWait(50);
+        store.current().setValue("color/ledType", QVariantList{2, 63, 1, 0, 7, 0});
+        QTest::qWait(50);
+        QVERIFY(!QFile::exists(p1));
+        QTRY_VERIFY_WITH_TIMEOUT(TempWorkDir::read(p1).contains("ledType=2, 63, 1, 0, 7, 0"), 2000);
+        QVERIFY(TempWorkDir::read(p1).contains("color=0, 1, 2"));
+
+        store.current().setValue("userPicture/0", numbers(3, 7));
+    }
+    QVERIFY(TempWorkDir::read(p1).contains("0=7, 8, 9"));
+}
 
 QTEST_GUILESS_MAIN(BridgeStoresTest)
 #include "tst_bridgestores.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QSettings;
+
+// Holds back a settings object's own write-back, which QSettings runs at the next turn of
+// the event loop after a change, for a moment: the burst of changes of one apply (colours,
+// five pictures, effect, key matrix) is then written once, after the commands have gone
+// out, instead of at every turn of the event loop that waiting for the device link makes.
+// Lives as a child of the settings object; whatever is still pending when that object goes
+// is written by its destructor.
+class DeferredSync : public QObject
+{
+public:
+    static constexpr int DelayMs = 500;
+
+    explicit DeferredSync(QSettings *settings);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QTimer m_timer;
+};

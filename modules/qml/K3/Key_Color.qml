@@ -14,6 +14,9 @@ Item {
     property bool framed: false
     readonly property bool isSpaceBar: keyPro.position === 85
     readonly property int fallbackSize: 30
+    // The labels are fitted once the cap has given the key its size, not first to the
+    // fallback size as well: that would double the cost of building the keyboard.
+    readonly property bool sized: keyPro.keyType <= 0 || cap.status === Image.Ready || cap.status === Image.Error
 
     // Long labels of narrow keys wrap, and shrink only if they must.
     component KeyLabel: Text {
@@ -25,7 +28,7 @@ Item {
         maximumLineCount: 2
         fontSizeMode: Text.Fit
         minimumPixelSize: 6
-        text: key.keyPro.name
+        text: key.sized ? key.keyPro.name : ""
         font.family: globalSetting_fontFamily
         font.pixelSize: key.keyPro.fontSize
         font.bold: true

@@ -70,7 +70,9 @@ Item {
 
         anchors.fill: parent
         anchors.margins: 2
-        text: key.name
+        // Fitted once the cap has given the key its size: fitting into an empty box first
+        // doubles the cost of building the keyboard.
+        text: width > 0 && height > 0 ? key.name : ""
         color: {
             if (!key.editable && !key.isCurrentProfile)
                 return globalSetting_color_disable

@@ -264,6 +264,8 @@ Item {
 
         anchors.fill: parent
         source: page.skinFolder + "list_center/fnColorBackground.png"
+        // Hidden at start: decoded off the GUI thread while the window comes up.
+        asynchronous: true
     }
 
     Item {

@@ -197,6 +197,8 @@ Item {
 
         anchors.fill: parent
         source: skinPath + "list_center/fnKeydefineBackground.png"
+        // Hidden at start: decoded off the GUI thread while the window comes up.
+        asynchronous: true
     }
 
     Item {

@@ -294,6 +294,8 @@ Item {
         width: 792
         height: 442
         source: skinPath + "list_center/fnMacroBackground.png"
+        // Hidden at start: decoded off the GUI thread while the window comes up.
+        asynchronous: true
     }
 
     MacroPanel {

@@ -205,6 +205,8 @@ Item {
     Image {
         anchors.fill: parent
         source: skinPath + "list_center/globalsettingBackground.png"
+        // Hidden at start: decoded off the GUI thread while the window comes up.
+        asynchronous: true
     }
 
     // Above the rule of the background picture.

@@ -6,6 +6,7 @@
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
+#include "LocalFileGuard.h"
 #include "MediaCuePlayer.h"
 #include "ProfileStore.h"
 #include "SoundCues.h"
@@ -14,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QMetaMethod>
+#include <QQmlEngine>
 #include <QQuickItem>
 #include <QScopedValueRollback>
 
@@ -38,18 +40,23 @@ SoundCues::Players mediaPlayers()
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
+    , m_fileGuard(std::make_unique<LocalFileGuard>())
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
     , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
     , m_profiles(std::make_unique<ProfileStore>())
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
+    engine()->addUrlInterceptor(m_fileGuard.get());
     rebuildKeyNames();
 }
 
 // The settings objects are destroyed with the bridge, which writes any change
-// not yet on disk.
-myQQuickView::~myQQuickView() = default;
+// not yet on disk. The scene's engine outlives the members: the guard leaves it first.
+myQQuickView::~myQQuickView()
+{
+    engine()->removeUrlInterceptor(m_fileGuard.get());
+}
 
 void myQQuickView::setDevice(Hid_Thread *device)
 {

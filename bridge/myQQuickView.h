@@ -15,6 +15,7 @@
 
 class Hid_Thread;
 class AppConfigStore;
+class LocalFileGuard;
 class ProfileStore;
 class SoundCues;
 class UserDialogs;
@@ -111,6 +112,7 @@ private:
     int currentDeviceId() const;
 
     Hid_Thread *m_device = nullptr;
+    std::unique_ptr<LocalFileGuard> m_fileGuard;
     std::unique_ptr<UserDialogs> m_dialogs;
     std::unique_ptr<SoundCues> m_sound;
     std::unique_ptr<AppConfigStore> m_apConfig;

@@ -162,6 +162,7 @@ private slots:
 
     void theProgramStartsOnEveryMalformedFile_data();
     void theProgramStartsOnEveryMalformedFile();
+    void aBackgroundNamingAPipeHoldsNothing();
     void choicesThatAreNoFitFileAreRefused_data();
     void choicesThatAreNoFitFileAreRefused();
     void macroNamesNeverReachOutsideTheMacroFolder_data();
@@ -288,6 +289,31 @@ void BadFilesTest::useEveryPage()
     QTest::qWait(50);
     QMetaObject::invokeMethod(root, "closeGlobalSetting");
     QVERIFY(window->view()->isEnabled());
+}
+
+// The settings can name any file as background, also one that is no picture and never ends.
+void BadFilesTest::aBackgroundNamingAPipeHoldsNothing()
+{
+    enterCopyOfShippedData();
+    ++tried;
+    const QString pipe = folder->filePath(QStringLiteral("background.png"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QByteArray settings = readFile(QStringLiteral("modules/setting/apConfig.bin"));
+    settings.replace("\n5=false\n", "\n5=true\n");
+    settings.replace("\n6=\n", "\n6=" + QUrl::fromLocalFile(pipe).toEncoded() + '\n');
+    QFile file(QStringLiteral("modules/setting/apConfig.bin"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size());
+    file.close();
+
+    startProgram();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(root->property("isCustomBackground").toBool());
+    QTest::qWait(300);
+    QElapsedTimer timer;
+    timer.start();
+    window.reset();
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
 }
 
 void BadFilesTest::choicesThatAreNoFitFileAreRefused_data()

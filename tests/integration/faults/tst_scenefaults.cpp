@@ -253,7 +253,8 @@ void SceneFaultsTest::anEventFloodLeavesTheInterfaceUsable()
     QTest::qWait(200);
     qInfo("longest stall of the interface during the flood: %lld ms", gui.longestGapMs());
     QVERIFY2(gui.longestGapMs() < 500, qPrintable(QString::number(gui.longestGapMs())));
-    QCOMPARE(window->view()->ui_A1H_GetCurrentProfile().toInt(), 2);
+    // The profile command reaches the keyboard from the pool, so it may land a little later.
+    QTRY_COMPARE_WITH_TIMEOUT(window->view()->ui_A1H_GetCurrentProfile().toInt(), 2, 5000);
     QCOMPARE(profileFiles(), before);
     QVERIFY(window->view()->isEnabled());
 }

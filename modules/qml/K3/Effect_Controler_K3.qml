@@ -21,6 +21,11 @@ Item {
     property var engine: null
     readonly property int interval: Logic.timerInterval(effect, speedLevel)
     readonly property alias ticking: timer.running
+    // Ticks run since the effect started, and when (Date.now()) the next one is due.
+    property int tickCount: 0
+    property real dueAt: 0
+    // After a stall longer than this many ticks the effect resumes from now instead.
+    readonly property int maxCatchUp: 4
 
     // Built once with the keyboard: rows, gradients and rings depend on where the keys are.
     function build() {
@@ -48,12 +53,31 @@ Item {
         follow()
         engine.start(code)
         keyboard.show(engine)
-        if (interval > 0)
+        tickCount = 0
+        if (interval > 0) {
+            dueAt = Date.now() + interval
             timer.start()
+        }
     }
 
     function tick() {
+        step()
+        present()
+    }
+
+    function step() {
         engine.tick()
+        ++tickCount
+    }
+
+    // The timer fires at most once per turn of the event loop and late after a long frame:
+    // the ticks owed since then run together, so fast effects keep the keyboard's pace.
+    function timerTriggered() {
+        var now = Date.now()
+        var owed = Math.min(Math.max(Math.floor((now - dueAt) / interval) + 1, 1), maxCatchUp)
+        for (var i = 0; i < owed; ++i)
+            step()
+        dueAt = owed === maxCatchUp ? now + interval : dueAt + owed * interval
         present()
     }
 
@@ -93,10 +117,12 @@ Item {
     onPictureChanged: refresh()
     // A new speed keeps the effect going at its new pace; interval 0 stops it.
     onIntervalChanged: {
-        if (interval > 0 && engine)
+        if (interval > 0 && engine) {
+            dueAt = Date.now() + interval
             timer.restart()
-        else
+        } else {
             timer.stop()
+        }
     }
 
     Timer {
@@ -118,7 +144,7 @@ Item {
 
         interval: Math.max(controller.interval, 1)
         repeat: true
-        onTriggered: controller.tick()
+        onTriggered: controller.timerTriggered()
     }
 
     Connections {

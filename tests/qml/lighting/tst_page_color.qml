@@ -402,6 +402,21 @@ ColorStage {
             tryCompare(key, "lightColor", Qt.rgba(249 / 255, 0, 6 / 255, 1), 200)
         }
 
+        // A frame that kept the timer waiting: the ticks it owes run at once, a few at most.
+        function test_a_late_timer_runs_the_ticks_it_owes() {
+            page.chooseEffect(0x07)
+            var controller = page.controller
+            var interval = controller.interval
+            var before = controller.tickCount
+            controller.dueAt = Date.now() - 2 * interval - 1
+            controller.timerTriggered()
+            compare(controller.tickCount, before + 3)
+            controller.dueAt = Date.now() - 100 * interval
+            controller.timerTriggered()
+            compare(controller.tickCount, before + 3 + controller.maxCatchUp)
+            verify(controller.dueAt > Date.now(), "after a long stall the effect goes on from now")
+        }
+
         function test_language_renames_and_resizes_keys() {
             var spanish = stage.table([[0, 0, 1, "ESC", 0, 41], [0, 0, 1, "IMPNTPTSIS", 13, 70],
                                        [0, 0, 1, "Espacio", 85, 44]])

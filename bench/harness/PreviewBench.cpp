@@ -1,6 +1,7 @@
 #include "PreviewBench.h"
 
 #include "BenchSession.h"
+#include "FrameDrops.h"
 #include "ProcessStats.h"
 #include "Stats.h"
 #include "Widget.h"
@@ -21,8 +22,6 @@ constexpr int FastestSpeedPosition = 7;
 constexpr int FullBrightness = 7;
 constexpr int LoopColour = 7;
 constexpr int RunMs = 3000;
-// A frame later than one period after it was wanted means one went missing.
-constexpr double FramePeriodMs = 1000.0 / 60;
 // Keys a fast typist presses, for the effects that answer key presses.
 const int TypedKeys[] = {4, 22, 7, 9, 10, 11, 13, 14, 15, 40, 44, 30, 33, 36, 39, 45};
 const char *const EffectNames[] = {"STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
@@ -65,42 +64,12 @@ private:
     size_t m_next = 0;
 };
 
-struct Frame
-{
-    qint64 ns;
-    qint64 waitedNs; // the GUI thread's run-queue wait so far
-};
-
 struct PageRun
 {
     int ticks = 0;
-    QList<Frame> frames;
+    QList<FrameDrops::Frame> frames;
     double cpuMs = 0; // the GUI thread's
 };
-
-struct Drops
-{
-    int late = 0;    // frames that came a whole frame period after they were wanted
-    int dropped = 0; // of those, late even without the time the GUI thread waited for a CPU
-    double longestGapMs = 0;
-};
-
-// The keys change at every tick, and are shown at most once per display frame.
-Drops drops(const PageRun &run, int intervalMs)
-{
-    const double allowedMs = std::max<double>(intervalMs, FramePeriodMs) + FramePeriodMs;
-    Drops d;
-    for (qsizetype i = 1; i < run.frames.size(); ++i) {
-        const double gapMs = (run.frames[i].ns - run.frames[i - 1].ns) / 1e6;
-        const double waitedMs = (run.frames[i].waitedNs - run.frames[i - 1].waitedNs) / 1e6;
-        d.longestGapMs = std::max(d.longestGapMs, gapMs);
-        if (gapMs > allowedMs) {
-            ++d.late;
-            d.dropped += gapMs - waitedMs > allowedMs;
-        }
-    }
-    return d;
-}
 
 // The page on its own timer for a while: how many ticks it runs and when frames are drawn.
 PageRun runPage(myQQuickView *view, QObject *controller, int intervalMs)
@@ -166,7 +135,7 @@ QList<Row> previewBench(int ticks)
     session.callPage("setSpeedPosition", {FastestSpeedPosition});
 
     QList<Row> rows;
-    Drops all;
+    FrameDrops::Count all;
     int frames = 0;
     int ticksRun = 0;
     int ticksWanted = 0;
@@ -174,7 +143,7 @@ QList<Row> previewBench(int ticks)
         session.chooseLighting(code);
         const int interval = controller->property("interval").toInt();
         const PageRun run = runPage(view, controller, interval);
-        const Drops d = drops(run, interval);
+        const FrameDrops::Count d = FrameDrops::count(run.frames, interval);
         all.late += d.late;
         all.dropped += d.dropped;
         frames += int(run.frames.size());

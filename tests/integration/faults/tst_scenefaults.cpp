@@ -253,9 +253,19 @@ void SceneFaultsTest::anEventFloodLeavesTheInterfaceUsable()
     const auto showsProfile2 = [this] {
         return root->property("profile").toInt() == 2 && window->view()->ui_A1H_GetCurrentProfile().toInt() == 2;
     };
-    QTRY_VERIFY_WITH_TIMEOUT(showsProfile2(), 5000);
-    QTest::qWait(300);
-    QVERIFY(showsProfile2());
+    // Reports still queued may pass through profile 2 on the way, so wait until it holds.
+    QElapsedTimer settling;
+    settling.start();
+    QElapsedTimer held;
+    bool holding = false;
+    while (settling.elapsed() < 15000 && !(holding && held.elapsed() >= 1000)) {
+        const bool shows = showsProfile2();
+        if (shows && !holding)
+            held.start();
+        holding = shows;
+        QTest::qWait(20);
+    }
+    QVERIFY2(holding && held.elapsed() >= 1000, "the scene and the bridge did not settle on profile 2");
     qInfo("longest stall of the interface during the flood: %lld ms", gui.longestGapMs());
     QVERIFY2(gui.longestGapMs() < 500, qPrintable(QString::number(gui.longestGapMs())));
     QCOMPARE(profileFiles(), before);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the measurements (-DK3_BENCH=ON) and runs them on a private Xvfb display; prints
-# one table on standard output, progress on standard error. Takes about ten minutes.
+# one table on standard output, progress on standard error. Takes about 12 minutes after the build.
 # Usage: scripts/bench.sh [--quick] [build-dir]   (default build-bench/; --quick: fewer runs,
 # for a look only: the goals are set for the full counts)
 set -euo pipefail

@@ -1,4 +1,5 @@
 #include "FrameDrops.h"
+#include "Report.h"
 #include "Stats.h"
 #include "WireFloor.h"
 
@@ -35,6 +36,7 @@ private slots:
     void protocolFloor();
     void lateFramesAndWhoseFaultTheyAre();
     void medianAndWorst();
+    void rowsTravelBetweenPartsAsLines();
 };
 
 void BenchMathTest::protocolFloor_data()
@@ -84,6 +86,31 @@ void BenchMathTest::medianAndWorst()
     QCOMPARE(Stats::median({4, 1, 3, 2}), 2.5);
     QCOMPARE(Stats::maximum({2, 9, 4}), 9.0);
     QCOMPARE(Stats::maximum({}), 0.0);
+}
+
+// Each part prints its rows as lines; `k3bench all` reads them back into one table.
+void BenchMathTest::rowsTravelBetweenPartsAsLines()
+{
+    const Row sent{"apply-all click → last report", "40.1 ms", "56.0 ms protocol floor", "0.72", "≤ 1.1",
+                   Row::Met::No};
+    Row read;
+    QVERIFY(Row::fromLine(sent.toLine(), read));
+    QCOMPARE(read.measure, sent.measure);
+    QCOMPARE(read.reference, sent.reference);
+    QCOMPARE(read.goal, sent.goal);
+    QCOMPARE(read.met, Row::Met::No);
+    QVERIFY(Row::fromLine(Row{"idle", "0.1 %", "", "", "", Row::Met::NoGoal}.toLine(), read));
+    QCOMPARE(read.met, Row::Met::NoGoal);
+    // Messages a part prints on standard output are no rows.
+    QVERIFY(!Row::fromLine("Connect 0", read));
+
+    const QStringList lines = table({sent, read}).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[3].contains("| idle "));
+    QVERIFY(lines[1].startsWith("|--"));
+    for (const QString &line : lines)
+        QCOMPARE(line.size(), lines[0].size());
+    QVERIFY(lines[2].contains("**no**"));
 }
 
 QTEST_GUILESS_MAIN(BenchMathTest)

@@ -8,8 +8,10 @@ Item {
 
     required property Key_ColorPro keyPro
     property string skinFolder: ""
-    // Set by the preview on every change of the light.
-    property color lightColor: "#000000"
+    // Written by the preview on every change of the light, straight into the glow and the
+    // label: a binding through a colour property costs the script engine an object each time.
+    property alias lightColor: glow.color
+    property alias labelColor: litLabel.color
     property real lightOpacity: 0
     property bool framed: false
     readonly property bool isSpaceBar: keyPro.position === 85
@@ -58,7 +60,7 @@ Item {
             anchors.fill: parent
             anchors.margins: 3
             radius: 3
-            color: key.lightColor
+            color: "#000000"
             opacity: 0.35
             visible: key.keyPro.keyType > 0
         }
@@ -67,7 +69,8 @@ Item {
             id: litLabel
             objectName: "litLabel"
 
-            color: key.isSpaceBar ? "transparent" : key.lightColor
+            visible: !key.isSpaceBar
+            color: "#000000"
         }
     }
 

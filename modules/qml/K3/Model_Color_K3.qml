@@ -20,6 +20,10 @@ Item {
     property var items: []
     property var shownRgb: []
     property var shownA: []
+    // Colour names by 0xRRGGBB. Effects show few colours over and over; a new name for every
+    // key of every frame kept the script engine's collector busy, with pauses of several ms.
+    property var colourNames: new Map()
+    readonly property int maxColourNames: 4096
 
     signal painted(var positions)
 
@@ -86,11 +90,24 @@ Item {
         return out
     }
 
+    function colourName(rgb) {
+        var name = colourNames.get(rgb)
+        if (name === undefined) {
+            if (colourNames.size >= maxColourNames)
+                colourNames.clear()
+            name = Logic.colourText(rgb >> 16, rgb >> 8, rgb)
+            colourNames.set(rgb, name)
+        }
+        return name
+    }
+
     function show(engine) {
         for (var k = 0; k < items.length; ++k) {
             var rgb = (engine.r[k] << 16) | (engine.g[k] << 8) | engine.b[k]
             if (rgb !== shownRgb[k]) {
-                items[k].lightColor = Logic.colourText(engine.r[k], engine.g[k], engine.b[k])
+                var name = colourName(rgb)
+                items[k].lightColor = name
+                items[k].labelColor = name
                 shownRgb[k] = rgb
             }
             if (engine.a[k] !== shownA[k]) {

@@ -268,7 +268,7 @@ ColorStage {
             verify(!findChild(space, "frame").visible)
             mouseRelease(keyboard, 45, 95)
             compare(page.pictures[0].slice(3 * 85, 3 * 85 + 3), [10, 20, 30], "painted all the same")
-            compare(findChild(space, "litLabel").color, Qt.rgba(0, 0, 0, 0))
+            verify(!findChild(space, "litLabel").visible)
             compare(findChild(fn, "litLabel").color, Qt.rgba(10 / 255, 20 / 255, 30 / 255, 1))
         }
 
@@ -384,7 +384,18 @@ ColorStage {
             page.controller.tick()
             var key = keyboard.keyItem(0)
             compare(key.lightColor, Qt.rgba(1, 0, 0, 1))
+            compare(findChild(key, "litLabel").color, Qt.rgba(1, 0, 0, 1))
             compare(key.lightOpacity, 1)
+        }
+
+        function test_colour_names_stay_right_past_the_cache_limit() {
+            var limit = keyboard.maxColourNames
+            for (var rgb = 0; rgb < limit + 10; ++rgb)
+                keyboard.colourName(rgb * 97)
+            verify(keyboard.colourNames.size <= limit)
+            compare(keyboard.colourName(0x0a141e), "#0a141e")
+            compare(keyboard.colourName(0xffffff), "#ffffff")
+            compare(keyboard.colourName(0), "#000000")
         }
 
         function test_ticks_faster_than_frames_show_the_latest() {

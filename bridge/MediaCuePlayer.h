@@ -22,7 +22,15 @@ public:
 
 private:
     QMediaPlayer &player();
+    void onStatus(QMediaPlayer::MediaStatus status);
+    // Brings the player to what was asked for, unless it is still preparing a source.
+    void sync();
 
     std::unique_ptr<QAudioOutput> m_output; // outlives the player that plays into it
     std::unique_ptr<QMediaPlayer> m_player;
+    // What was asked for; the player follows as soon as it may.
+    QUrl m_source;
+    bool m_playing = false;
+    bool m_restart = false;
+    bool m_syncing = false;
 };

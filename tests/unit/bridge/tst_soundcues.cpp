@@ -87,6 +87,7 @@ private slots:
     void theStartUpCueLeadsIntoTheBackgroundTrack();
     void cueFilesAreResolvedAgainstTheWorkingDirectory();
     void mediaPlayerIsSilentAboutMissingFilesAndReportsTheEnd();
+    void mediaPlayerRestartedWhileItLoadsNeverHangs();
 
 private:
     FakePlayer &player(int i) { return *m_fakes[i]; }
@@ -191,6 +192,29 @@ void SoundCuesTest::mediaPlayerIsSilentAboutMissingFilesAndReportsTheEnd()
     player.clear();
     QTest::qWait(400);
     QCOMPARE(ends, 1);
+}
+
+// Clicks faster than the media system prepares a cue: each restarts it while the last may
+// still be loading. The program must not hang, and the last cue still plays to its end.
+void SoundCuesTest::mediaPlayerRestartedWhileItLoadsNeverHangs()
+{
+    TempWorkDir dir;
+    TempWorkDir::write(QStringLiteral("modules/media/02.wav"), silentWave(100));
+    const QUrl cue = QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/02.wav")));
+    int ends = 0;
+    MediaCuePlayer player;
+    player.setFinishedHandler([&ends] { ++ends; });
+    for (int i = 0; i < 60; ++i) {
+        player.clear();
+        player.setSource(cue);
+        player.play();
+        QTest::qWait(i % 7);
+    }
+    const int endsBefore = ends;
+    player.clear();
+    player.setSource(cue);
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(ends > endsBefore, 10000);
 }
 
 QTEST_MAIN(SoundCuesTest)

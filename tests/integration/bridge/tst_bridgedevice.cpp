@@ -1,4 +1,4 @@
-#include "DeviceCatalogue.h"
+#include "EmulatedLink.h"
 #include "Hid_Thread.h"
 #include "K3Emulator.h"
 #include "LegacyIni.h"
@@ -90,9 +90,7 @@ void BridgeDeviceTest::init()
     dir = std::make_unique<TempWorkDir>();
     TempWorkDir::write(QStringLiteral("modules/setting/KeyCodeDef.bin"),
                        "[0]\nusbStr=A, B\nusbCode=4, 5\n[1]\nusbStr=A, \\xf1\nusbCode=4, 51\n");
-    emu.reset();
-    link = std::make_unique<Hid_Thread>();
-    link->scanDevices(readDeviceCatalogue({QStringLiteral("K3"), QStringLiteral("M3")}).entries);
+    link = openEmulatedLink();
     dialogs = {};
     view = std::make_unique<myQQuickView>();
     view->setDialogs(std::make_unique<ScriptedDialogs>(dialogs));
@@ -103,7 +101,7 @@ void BridgeDeviceTest::init()
 void BridgeDeviceTest::cleanup()
 {
     view.reset();
-    link.reset();
+    closeEmulatedLink(link);
     dir.reset();
     QCOMPARE(emu.openHandles(), 0);
 }

@@ -1,4 +1,5 @@
 #include "DeviceCatalogue.h"
+#include "EmulatedLink.h"
 #include "Hid_Thread.h"
 #include "LinkTestSupport.h"
 
@@ -66,16 +67,13 @@ void DeviceCommandsTest::initTestCase()
 
 void DeviceCommandsTest::init()
 {
-    emu.reset();
-    link = std::make_unique<Hid_Thread>();
-    link->scanDevices(readDeviceCatalogue({QStringLiteral("K3"), QStringLiteral("M3")}).entries);
+    link = openEmulatedLink();
     capture->clear();
 }
 
 void DeviceCommandsTest::cleanup()
 {
-    emu.setStalled(false);
-    link.reset();
+    closeEmulatedLink(link);
     Hid_Thread::setEncode(false);
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
     // Every command closes what it opened.

@@ -1,4 +1,4 @@
-#include "DeviceCatalogue.h"
+#include "EmulatedLink.h"
 #include "Hid_Thread.h"
 #include "LinkTestSupport.h"
 
@@ -49,7 +49,6 @@ private slots:
     void switchingDeviceWaitsForTheRunningMonitor();
 
 private:
-    void discover();
     void startMonitorAndWaitForItsRead();
 
     K3Emulator &emu = K3Emulator::instance();
@@ -65,23 +64,16 @@ void DeviceDiscoveryTest::initTestCase()
 
 void DeviceDiscoveryTest::init()
 {
-    emu.reset();
     capture->clear();
     sink.clear();
-    link = std::make_unique<Hid_Thread>();
-    link->setEventSink(&sink);
+    link = openEmulatedLink(&sink, Scan::Nothing);
 }
 
 void DeviceDiscoveryTest::cleanup()
 {
     link->stopMonitor();
-    link.reset();
+    closeEmulatedLink(link);
     QCOMPARE(emu.openHandles(), 0);
-}
-
-void DeviceDiscoveryTest::discover()
-{
-    link->scanDevices(readDeviceCatalogue({QStringLiteral("K3"), QStringLiteral("M3")}).entries);
 }
 
 void DeviceDiscoveryTest::startMonitorAndWaitForItsRead()
@@ -93,7 +85,7 @@ void DeviceDiscoveryTest::startMonitorAndWaitForItsRead()
 
 void DeviceDiscoveryTest::findsTheKeyboardsTwoInterfacesOnly()
 {
-    discover();
+    scanKeyboards(*link);
     const QList<HidDevice> devices = link->devices();
     QCOMPARE(devices.size(), 2);
     const HidDevice &keyboard = devices.at(0);
@@ -136,7 +128,7 @@ void DeviceDiscoveryTest::matchesUsagePageAndUsageTogether()
     QFETCH(int, connects);
 
     emu.setNodes(nodes);
-    discover();
+    scanKeyboards(*link);
     QCOMPARE(link->devices().at(0).cmdPath, cmdPath);
     QCOMPARE(link->devices().at(0).eventPath, eventPath);
     QCOMPARE(capture->messages(), QStringList(connects, QStringLiteral("Connect 0")));
@@ -145,7 +137,7 @@ void DeviceDiscoveryTest::matchesUsagePageAndUsageTogether()
 void DeviceDiscoveryTest::withoutKeyboardEverythingFailsQuietly()
 {
     emu.unplug();
-    discover();
+    scanKeyboards(*link);
     QCOMPARE(link->devices().size(), 2);
     QVERIFY(link->devices().at(0).cmdPath.isEmpty() && link->devices().at(0).eventPath.isEmpty());
 
@@ -166,7 +158,7 @@ void DeviceDiscoveryTest::withoutKeyboardEverythingFailsQuietly()
 
 void DeviceDiscoveryTest::eventReportsReachTheSinkFromTheMonitorThread()
 {
-    discover();
+    scanKeyboards(*link);
     startMonitorAndWaitForItsRead();
 
     emu.queueEventReport(eventReport(12, 2, 3, 4, 1));
@@ -197,7 +189,7 @@ void DeviceDiscoveryTest::eventReportsReachTheSinkFromTheMonitorThread()
 
 void DeviceDiscoveryTest::unplugWritesDeviceRemovedAndKeepsTheCommandPathUntilUsed()
 {
-    discover();
+    scanKeyboards(*link);
     startMonitorAndWaitForItsRead();
     capture->clear();
 
@@ -222,7 +214,7 @@ void DeviceDiscoveryTest::unplugWritesDeviceRemovedAndKeepsTheCommandPathUntilUs
 
 void DeviceDiscoveryTest::switchingDeviceWaitsForTheRunningMonitor()
 {
-    discover();
+    scanKeyboards(*link);
     startMonitorAndWaitForItsRead();
 
     // The running monitor is inside a 500 ms read: switching waits for it to end.

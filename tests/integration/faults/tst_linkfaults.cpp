@@ -1,7 +1,7 @@
 // Keyboard faults against every command of the device link: the link never
 // crashes, never waits longer than its bounded waits, reports only what it is
 // meant to report, and is free for the next command afterwards.
-#include "DeviceCatalogue.h"
+#include "EmulatedLink.h"
 #include "Hid_Thread.h"
 #include "LinkCommands.h"
 #include "LinkTestSupport.h"
@@ -151,17 +151,13 @@ void LinkFaultsTest::initTestCase()
 
 void LinkFaultsTest::init()
 {
-    emu.reset();
-    link = std::make_unique<Hid_Thread>();
-    link->scanDevices(readDeviceCatalogue({QStringLiteral("K3"), QStringLiteral("M3")}).entries);
+    link = openEmulatedLink();
     capture->clear();
 }
 
 void LinkFaultsTest::cleanup()
 {
-    emu.setStalled(false);
-    link.reset();
-    emu.reset();
+    closeEmulatedLink(link);
     QCOMPARE(emu.openHandles(), 0);
 }
 

@@ -1,6 +1,6 @@
 // Faults around the event monitor: unplugging, floods and malformed event
 // reports, and stopping or shutting down while the keyboard keeps talking.
-#include "DeviceCatalogue.h"
+#include "EmulatedLink.h"
 #include "Hid_Thread.h"
 #include "LinkTestSupport.h"
 
@@ -79,18 +79,14 @@ void MonitorFaultsTest::initTestCase()
 
 void MonitorFaultsTest::init()
 {
-    emu.reset();
     sink.clear();
-    link = std::make_unique<Hid_Thread>();
-    link->setEventSink(&sink);
-    link->scanDevices(readDeviceCatalogue({QStringLiteral("K3"), QStringLiteral("M3")}).entries);
+    link = openEmulatedLink(&sink);
     capture->clear();
 }
 
 void MonitorFaultsTest::cleanup()
 {
-    link.reset();
-    emu.reset();
+    closeEmulatedLink(link);
     QCOMPARE(emu.openHandles(), 0);
 }
 

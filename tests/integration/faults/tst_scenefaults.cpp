@@ -3,31 +3,22 @@
 // bounded waits, and writes into the profile files only what the user set.
 #include "K3Emulator.h"
 #include "LinkTestSupport.h"
+#include "RuntimeCopy.h"
+#include "SceneAccess.h"
+#include "SceneStart.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QQuickItem>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <thread>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
 
 QByteArray profileFiles()
 {
@@ -81,11 +72,10 @@ private slots:
 private:
     void startProgram();
     void applyAndWait();
-    QObject *mainItem() const;
 
     K3Emulator &emu = K3Emulator::instance();
     std::unique_ptr<MessageCapture> capture;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::optional<RuntimeCopy> folder;
     std::unique_ptr<Widget> window;
     QObject *root = nullptr;
 };
@@ -97,9 +87,8 @@ void SceneFaultsTest::initTestCase()
 
 void SceneFaultsTest::init()
 {
-    folder = std::make_unique<QTemporaryDir>();
-    copyTree(QStringLiteral(K3_RUNTIME_DIR "/modules"), folder->path() + QStringLiteral("/modules"));
-    QVERIFY(QDir::setCurrent(folder->path()));
+    folder.emplace();
+    QVERIFY(folder->isValid());
     emu.reset();
     capture->clear();
 }
@@ -110,26 +99,14 @@ void SceneFaultsTest::cleanup()
     root = nullptr;
     emu.reset();
     QCOMPARE(emu.openHandles(), 0);
-    QDir::setCurrent(QStringLiteral(K3_RUNTIME_DIR));
     folder.reset();
-}
-
-QObject *SceneFaultsTest::mainItem() const
-{
-    QVariant item;
-    QMetaObject::invokeMethod(root, "getDevItem", Q_RETURN_ARG(QVariant, item), Q_ARG(QVariant, 0));
-    return item.value<QObject *>();
 }
 
 void SceneFaultsTest::startProgram()
 {
     window = std::make_unique<Widget>();
-    window->checkDevice();
-    window->show();
-    window->startUi();
-    root = window->view()->rootObject();
+    root = startScene(*window, 10000);
     QVERIFY(root);
-    QTRY_VERIFY_WITH_TIMEOUT(!root->property("busy").toBool(), 10000);
     QVERIFY(window->view()->isEnabled());
 }
 
@@ -173,7 +150,7 @@ void SceneFaultsTest::startsWhateverTheKeyboardDoes()
     QVERIFY(capture->messages().filter(QStringLiteral("cmd Failed")).isEmpty());
 
     // And the user can still switch profiles and apply.
-    QMetaObject::invokeMethod(mainItem(), "profileChanged", Q_ARG(QVariant, 2));
+    QMetaObject::invokeMethod(mainItem(root), "profileChanged", Q_ARG(QVariant, 2));
     QCOMPARE(root->property("profile").toInt(), 2);
     applyAndWait();
     QCOMPARE(window->view()->ui_A1H_GetCurrentProfile().toInt(), 2);
@@ -212,7 +189,7 @@ void SceneFaultsTest::unplugWhileTheMonitorRunsLeavesTheInterfaceUsable()
     QVERIFY(capture->waitFor(QStringLiteral("Device removed"), 1500));
     QElapsedTimer timer;
     timer.start();
-    QMetaObject::invokeMethod(mainItem(), "profileChanged", Q_ARG(QVariant, 1));
+    QMetaObject::invokeMethod(mainItem(root), "profileChanged", Q_ARG(QVariant, 1));
     QVERIFY(timer.elapsed() < 500);
     applyAndWait();
     QVERIFY(timer.elapsed() < 5000);

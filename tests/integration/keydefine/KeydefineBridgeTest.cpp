@@ -1,63 +1,18 @@
 // The shipped key assignment page driven through its functions, with the real bridge,
 // profile files and macro files, against the emulated keyboard.
 
-#include "InputBackend.h"
 #include "K3Emulator.h"
-#include "Program.h"
-#include "Widget.h"
+#include "RuntimeCopy.h"
+#include "SceneAccess.h"
+#include "SceneStart.h"
 #include "myQQuickView.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QQuickItem>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
+#include <optional>
 
 namespace {
-
-class NoGlobalInput : public InputBackend
-{
-public:
-    bool install(InputHook &) override { return false; }
-    void remove() override {}
-    bool capturesKeyboard() const override { return false; }
-};
-
-bool copyFolder(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target))
-            return false;
-    }
-    return true;
-}
-
-QVariant call(QObject *object, const char *function, const QVariantList &args = {})
-{
-    QVariant result;
-    bool ok = false;
-    switch (args.size()) {
-    case 0:
-        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
-        break;
-    case 1:
-        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, args[0]));
-        break;
-    default:
-        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, args[0]),
-                                       Q_ARG(QVariant, args[1]));
-        break;
-    }
-    if (!ok)
-        qFatal("cannot call %s", function);
-    return result;
-}
 
 // Key matrix bytes of the keyboard's current profile, as the keyboard keeps them.
 int deviceCode(int matrix)
@@ -93,39 +48,29 @@ private:
     QVariantList stored(int matrix) const;
     void apply();
 
-    QTemporaryDir m_folder;
-    QString m_startFolder;
-    std::unique_ptr<Program> m_program;
+    std::optional<RuntimeCopy> m_folder;
+    SceneProgram m_program;
 };
 
 void KeydefineBridgeTest::initTestCase()
 {
     // The page writes profile and macro files: work on a copy of the run-time folder.
-    QVERIFY(m_folder.isValid());
-    QVERIFY(copyFolder(QStringLiteral(K3_RUNTIME_DIR "/modules"), m_folder.path() + QStringLiteral("/modules")));
-    m_startFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_folder.path()));
+    m_folder.emplace();
+    QVERIFY(m_folder->isValid());
     K3Emulator::instance().reset();
-    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>());
-    m_program->start();
-    QQuickItem *root = m_program->window().view()->rootObject();
-    QVERIFY(root);
-    QTRY_VERIFY_WITH_TIMEOUT(!root->property("busy").toBool(), 10000);
-    QTRY_VERIFY(call(keyboard(), "keyCodes").toList().size() == 128);
+    QVERIFY2(m_program.start(), qPrintable(m_program.error()));
+    QTRY_VERIFY(callQml(keyboard(), "keyCodes").toList().size() == 128);
 }
 
 void KeydefineBridgeTest::cleanupTestCase()
 {
-    m_program.reset();
-    if (!m_startFolder.isEmpty())
-        QDir::setCurrent(m_startFolder);
+    m_program.stop();
+    m_folder.reset();
 }
 
 QObject *KeydefineBridgeTest::page() const
 {
-    QObject *root = m_program->window().view()->rootObject();
-    QObject *mainItem = call(root, "getDevItem", { 0 }).value<QObject *>();
-    return mainItem->property("keyPage").value<QObject *>();
+    return mainItem(m_program.root())->property("keyPage").value<QObject *>();
 }
 
 QObject *KeydefineBridgeTest::keyboard() const
@@ -135,18 +80,18 @@ QObject *KeydefineBridgeTest::keyboard() const
 
 int KeydefineBridgeTest::code(int matrix) const
 {
-    return call(keyboard(), "keyAt", { matrix }).value<QObject *>()->property("keyCode").toInt();
+    return callQml(keyboard(), "keyAt", { matrix }).value<QObject *>()->property("keyCode").toInt();
 }
 
 QVariantList KeydefineBridgeTest::stored(int matrix) const
 {
-    return m_program->window().view()->getKeydefine(matrix).toList();
+    return m_program.view()->getKeydefine(matrix).toList();
 }
 
 void KeydefineBridgeTest::apply()
 {
     K3Emulator::instance().clearWireLog();
-    call(page(), "apply");
+    callQml(page(), "apply");
 }
 
 void KeydefineBridgeTest::pageShowsTheProfile()
@@ -155,19 +100,19 @@ void KeydefineBridgeTest::pageShowsTheProfile()
     QCOMPARE(stored(keyA), (QVariantList{ QStringLiteral("4"), QStringLiteral("0") }));
     QCOMPARE(code(keyA), 4);
     QCOMPARE(code(keyEsc), 41);
-    call(page(), "selectKey", { keyA });
+    callQml(page(), "selectKey", { keyA });
     QCOMPARE(page()->property("kind").toInt(), 0);
     QCOMPARE(page()->property("fieldLabel").toString(), QStringLiteral("A"));
 }
 
 void KeydefineBridgeTest::applySendsTheMatrixAndKeepsItInTheProfile()
 {
-    call(page(), "selectKey", { keyA });
-    call(page(), "chooseKind", { 1 });
-    call(page(), "chooseMedia", { 4 }); // MUTE
-    call(page(), "selectKey", { backslash });
-    call(page(), "chooseKind", { 0 });
-    call(page(), "assignKey", { call(keyboard(), "keyAt", { keyEsc }) });
+    callQml(page(), "selectKey", { keyA });
+    callQml(page(), "chooseKind", { 1 });
+    callQml(page(), "chooseMedia", { 4 }); // MUTE
+    callQml(page(), "selectKey", { backslash });
+    callQml(page(), "chooseKind", { 0 });
+    callQml(page(), "assignKey", { callQml(keyboard(), "keyAt", { keyEsc }) });
     QCOMPARE(code(backslash), 41);
     apply();
 
@@ -194,13 +139,13 @@ void KeydefineBridgeTest::profileSwitchShowsEachProfilesKeys()
 
 void KeydefineBridgeTest::choosingAMacroSendsItAndBindsTheKey()
 {
-    call(page(), "selectKey", { keyA });
-    call(page(), "chooseKind", { 2 });
+    callQml(page(), "selectKey", { keyA });
+    callQml(page(), "chooseKind", { 2 });
     const QStringList names = page()->property("macroNames").toStringList();
     const int position = int(names.indexOf(QStringLiteral("Macro. 005")));
     QVERIFY(position >= 0);
     K3Emulator::instance().clearWireLog();
-    QVERIFY(call(page(), "chooseMacro", { position }).toBool());
+    QVERIFY(callQml(page(), "chooseMacro", { position }).toBool());
     QCOMPARE(code(keyA), 0x4104);
 
     // L Alt down, Tab down, Tab up, L Alt up, as little-endian words in slot 4.
@@ -210,15 +155,14 @@ void KeydefineBridgeTest::choosingAMacroSendsItAndBindsTheKey()
     for (int i = 0; i < words.size(); ++i)
         QCOMPARE(macro[2 * i] | (macro[2 * i + 1] << 8), int(words[i]));
 
-    call(page(), "keyCodeToUI", { 0x4104 });
+    callQml(page(), "keyCodeToUI", { 0x4104 });
     QCOMPARE(page()->property("macroIndex").toInt(), position);
 }
 
 void KeydefineBridgeTest::resetAllBringsBackTheDefaults()
 {
-    QObject *root = m_program->window().view()->rootObject();
     QVERIFY(code(keyA) != 4);
-    call(root, "resetAll");
+    callQml(m_program.root(), "resetAll");
     QCOMPARE(code(keyA), 4);
     QCOMPARE(code(backslash), 49);
     apply();

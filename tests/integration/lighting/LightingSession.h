@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Program.h"
+#include "RuntimeCopy.h"
+#include "SceneStart.h"
 
 #include <QImage>
 #include <QPointF>
-#include <QTemporaryDir>
 #include <QVariant>
 
-#include <memory>
+#include <optional>
 
 class QQuickItem;
 
@@ -16,15 +16,12 @@ class QQuickItem;
 class LightingSession
 {
 public:
-    LightingSession();
-    ~LightingSession();
-
     // Copies the run-time folder, starts the program and waits for its start-up lock to end.
     bool start();
     QString error() const { return m_error; }
 
-    Program &program() { return *m_program; }
-    QQuickItem *root() const;
+    Program &program() { return m_program.program(); }
+    QQuickItem *root() const { return m_program.root(); }
     QQuickItem *page() const;
     QQuickItem *keyboard() const;
     // The drawn key at a key position; null where the keyboard has none.
@@ -45,8 +42,7 @@ public:
     QImage grab() const;
 
 private:
-    QTemporaryDir m_folder;
-    QString m_startFolder;
+    std::optional<RuntimeCopy> m_folder;
+    SceneProgram m_program;
     QString m_error;
-    std::unique_ptr<Program> m_program;
 };

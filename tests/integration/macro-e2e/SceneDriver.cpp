@@ -1,11 +1,9 @@
 #include "SceneDriver.h"
 
-#include "Program.h"
-#include "Widget.h"
+#include "SceneAccess.h"
 #include "myQQuickView.h"
 
 #include <QCursor>
-#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
@@ -15,19 +13,6 @@
 #include <QTimer>
 
 namespace {
-
-bool copyTree(const QString &from, const QString &to)
-{
-    if (!QDir().mkpath(to))
-        return false;
-    const QFileInfoList entries = QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &entry : entries) {
-        const QString target = to + QLatin1Char('/') + entry.fileName();
-        if (entry.isDir() ? !copyTree(entry.filePath(), target) : !QFile::copy(entry.filePath(), target))
-            return false;
-    }
-    return true;
-}
 
 void collect(QQuickItem *item, QList<QQuickItem *> &all)
 {
@@ -63,29 +48,19 @@ bool SceneDriver::start()
         return false;
     }
     // The program edits its files in place: it works on a copy of the run-time folder.
-    if (!m_folder.isValid()
-        || !copyTree(QStringLiteral(K3_RUNTIME_DIR "/modules"), m_folder.path() + QStringLiteral("/modules"))) {
+    m_folder.emplace();
+    if (!m_folder->isValid()) {
         m_error = QStringLiteral("cannot copy the run-time folder");
         return false;
     }
-    QFile::copy(QStringLiteral(K3_RUNTIME_DIR "/Exo-Medium.ttf"), m_folder.path() + QStringLiteral("/Exo-Medium.ttf"));
-    m_startFolder = QDir::currentPath();
-    QDir::setCurrent(m_folder.path());
-
-    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<WindowOnlyInput>());
-    m_program->start();
-    if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {
-        m_error = QStringLiteral("the window does not show");
-        return false;
-    }
-    if (!waitFor([this] { return !root()->property("busy").toBool(); }, 10000)) {
-        m_error = QStringLiteral("the interface stays locked");
+    if (!m_program.start()) {
+        m_error = m_program.error();
         return false;
     }
     // Keys typed with xdotool go to the window that has the input focus.
     if (!xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"),
-                   QString::number(m_program->window().winId()) })
-        || !waitFor([this] { return m_program->window().isActiveWindow(); })) {
+                   QString::number(program().window().winId()) })
+        || !waitFor([this] { return program().window().isActiveWindow(); })) {
         m_error = QStringLiteral("the window does not get the keyboard focus");
         return false;
     }
@@ -94,22 +69,13 @@ bool SceneDriver::start()
 
 void SceneDriver::stop()
 {
-    m_program.reset();
-    if (!m_startFolder.isEmpty())
-        QDir::setCurrent(m_startFolder);
-    m_startFolder.clear();
-}
-
-QQuickItem *SceneDriver::root() const
-{
-    return m_program->window().view()->rootObject();
+    m_program.stop();
+    m_folder.reset();
 }
 
 QQuickItem *SceneDriver::mainItem() const
 {
-    QVariant item;
-    QMetaObject::invokeMethod(root(), "getDevItem", Q_RETURN_ARG(QVariant, item), Q_ARG(QVariant, 0));
-    return item.value<QQuickItem *>();
+    return qobject_cast<QQuickItem *>(::mainItem(root()));
 }
 
 QQuickItem *SceneDriver::macroPage() const
@@ -167,7 +133,7 @@ bool SceneDriver::hover(QQuickItem *item)
     if (!item)
         return false;
     const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
-    const QPoint global = m_program->window().view()->mapToGlobal(centre.toPoint());
+    const QPoint global = m_program.view()->mapToGlobal(centre.toPoint());
     // A synchronous move to where the pointer already is would wait for good.
     if (QCursor::pos() == global)
         return true;

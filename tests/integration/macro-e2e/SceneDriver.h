@@ -1,27 +1,16 @@
 #pragma once
 
-#include "InputBackend.h"
+#include "RuntimeCopy.h"
+#include "SceneStart.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <functional>
-#include <memory>
+#include <optional>
 
-class Program;
 class QQuickItem;
-
-// No system-wide input: key events reach the program through its own window,
-// as they do wherever global capture is not allowed.
-class WindowOnlyInput : public InputBackend
-{
-public:
-    bool install(InputHook &) override { return false; }
-    void remove() override {}
-    bool capturesKeyboard() const override { return false; }
-};
 
 // Runs the demo program on a copy of the run-time folder under a real X
 // server and drives it as a user would: pointer and keys through xdotool.
@@ -39,8 +28,8 @@ public:
     void stop();
     QString error() const { return m_error; }
 
-    Program &program() { return *m_program; }
-    QQuickItem *root() const;
+    Program &program() { return m_program.program(); }
+    QQuickItem *root() const { return m_program.root(); }
     QQuickItem *mainItem() const;
     QQuickItem *macroPage() const;
     QQuickItem *keyPage() const;
@@ -61,8 +50,7 @@ public:
     static QByteArray macroFile(const QString &name);
 
 private:
-    QTemporaryDir m_folder;
-    QString m_startFolder;
+    std::optional<RuntimeCopy> m_folder;
+    SceneProgram m_program;
     QString m_error;
-    std::unique_ptr<Program> m_program;
 };

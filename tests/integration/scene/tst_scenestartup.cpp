@@ -1,11 +1,14 @@
 #include "K3Emulator.h"
+#include "RuntimeCopy.h"
+#include "SceneAccess.h"
+#include "SceneStart.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
-#include <QDirIterator>
 #include <QQuickItem>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 
@@ -20,22 +23,9 @@ QStringList commandsSent()
     return codes;
 }
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QVERIFY(QFile::copy(source, target));
-    }
-}
-
 QObject *child(QObject *root, const char *name)
 {
-    QVariant result;
-    QMetaObject::invokeMethod(root, "getDevItem", Q_RETURN_ARG(QVariant, result), Q_ARG(QVariant, 0));
-    QObject *mainK3 = result.value<QObject *>();
+    QObject *mainK3 = mainItem(root);
     return mainK3 ? mainK3->property(name).value<QObject *>() : nullptr;
 }
 
@@ -54,7 +44,7 @@ private slots:
 private:
     void startProgram();
 
-    std::unique_ptr<QTemporaryDir> folder;
+    std::optional<RuntimeCopy> folder;
     std::unique_ptr<Widget> window;
     QObject *root = nullptr;
 };
@@ -62,9 +52,8 @@ private:
 void SceneStartupTest::init()
 {
     // A fresh copy of the shipped data, so the settings files of the build stay as they are.
-    folder = std::make_unique<QTemporaryDir>();
-    copyTree(QStringLiteral(K3_RUNTIME_DIR "/modules"), folder->path() + QStringLiteral("/modules"));
-    QVERIFY(QDir::setCurrent(folder->path()));
+    folder.emplace();
+    QVERIFY(folder->isValid());
     K3Emulator::instance().reset();
     K3Emulator::instance().update([](K3State &state) {
         state.layout = 1;
@@ -77,7 +66,6 @@ void SceneStartupTest::cleanup()
 {
     window.reset();
     root = nullptr;
-    QDir::setCurrent(QStringLiteral(K3_RUNTIME_DIR));
     folder.reset();
 }
 
@@ -85,13 +73,9 @@ void SceneStartupTest::startProgram()
 {
     window = std::make_unique<Widget>();
     K3Emulator::instance().clearWireLog();
-    window->checkDevice();
-    window->show();
-    window->startUi();
-    root = window->view()->rootObject();
+    root = startScene(*window, 5000);
     QVERIFY(root);
     QTRY_VERIFY_WITH_TIMEOUT(root->property("profile").toInt() == 2, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(!root->property("busy").toBool(), 5000);
 }
 
 void SceneStartupTest::startUpReadsLayoutProfileAndEffectFromTheKeyboard()

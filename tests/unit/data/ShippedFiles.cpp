@@ -1,5 +1,7 @@
 #include "ShippedFiles.h"
 
+#include "RuntimeCopy.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -21,15 +23,8 @@ QString repository(const QString &relative)
 
 QString copyOf(const QString &folder, const QString &targetRoot)
 {
-    const QString source = modules(folder);
     const QString target = targetRoot + QLatin1Char('/') + folder;
-    QDirIterator it(source, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString copy = target + QLatin1Char('/') + QDir(source).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(copy).absolutePath());
-        QFile::copy(file, copy);
-    }
+    copyTree(modules(folder), target);
     return target;
 }
 

@@ -4,6 +4,7 @@
 #include "Widget.h"
 #include "myQQuickView.h"
 
+#include <QFontDatabase>
 #include <QQuickItem>
 #include <QTest>
 
@@ -35,6 +36,13 @@ QQuickItem *startScene(Widget &window, int timeoutMs)
 
 bool SceneProgram::start(int timeoutMs)
 {
+    stop();
+    m_folder.emplace();
+    if (!m_folder->isValid()) {
+        m_error = QStringLiteral("cannot copy the run-time data to ") + m_folder->path();
+        return false;
+    }
+    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
     m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>());
     m_program->start();
     if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {
@@ -46,6 +54,12 @@ bool SceneProgram::start(int timeoutMs)
         return false;
     }
     return true;
+}
+
+void SceneProgram::stop()
+{
+    m_program.reset();
+    m_folder.reset();
 }
 
 QQuickItem *SceneProgram::root() const

@@ -1,7 +1,5 @@
 #include "DeviceCatalogue.h"
-#include "EmulatedLink.h"
-#include "Hid_Thread.h"
-#include "LinkTestSupport.h"
+#include "LinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -9,7 +7,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 
 using WriteCall = std::function<void(Hid_Thread &, const uchar *)>;
 Q_DECLARE_METATYPE(WriteCall)
@@ -30,7 +27,7 @@ QList<DevInfo> catalogueWithReportLength(quint32 reportLength)
 
 } // namespace
 
-class DeviceCommandsTest : public QObject
+class DeviceCommandsTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 private slots:
@@ -54,26 +51,21 @@ private slots:
 
 private:
     void waitForWire(int count);
-
-    K3Emulator &emu = K3Emulator::instance();
-    std::unique_ptr<MessageCapture> capture;
-    std::unique_ptr<Hid_Thread> link;
 };
 
 void DeviceCommandsTest::initTestCase()
 {
-    capture = std::make_unique<MessageCapture>();
+    captureMessages();
 }
 
 void DeviceCommandsTest::init()
 {
-    link = openEmulatedLink();
-    capture->clear();
+    openLink();
 }
 
 void DeviceCommandsTest::cleanup()
 {
-    closeEmulatedLink(link);
+    closeLink();
     Hid_Thread::setEncode(false);
     QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
     // Every command closes what it opened.

@@ -1,11 +1,8 @@
-#include "EmulatedLink.h"
-#include "Hid_Thread.h"
-#include "LinkTestSupport.h"
+#include "LinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <memory>
 
 using Nodes = QList<K3Emulator::Node>;
 Q_DECLARE_METATYPE(Nodes)
@@ -32,7 +29,7 @@ QByteArray eventReport(int size, int profile, int effect, int brightness, int sp
 
 } // namespace
 
-class DeviceDiscoveryTest : public QObject
+class DeviceDiscoveryTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 private slots:
@@ -51,28 +48,24 @@ private slots:
 private:
     void startMonitorAndWaitForItsRead();
 
-    K3Emulator &emu = K3Emulator::instance();
-    std::unique_ptr<MessageCapture> capture;
     RecordingSink sink;
-    std::unique_ptr<Hid_Thread> link;
 };
 
 void DeviceDiscoveryTest::initTestCase()
 {
-    capture = std::make_unique<MessageCapture>();
+    captureMessages();
 }
 
 void DeviceDiscoveryTest::init()
 {
-    capture->clear();
     sink.clear();
-    link = openEmulatedLink(&sink, Scan::Nothing);
+    openLink(&sink, Scan::Nothing);
 }
 
 void DeviceDiscoveryTest::cleanup()
 {
     link->stopMonitor();
-    closeEmulatedLink(link);
+    closeLink();
     QCOMPARE(emu.openHandles(), 0);
 }
 

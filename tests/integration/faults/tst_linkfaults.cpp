@@ -1,15 +1,12 @@
 // Keyboard faults against every command of the device link: the link never
 // crashes, never waits longer than its bounded waits, reports only what it is
 // meant to report, and is free for the next command afterwards.
-#include "EmulatedLink.h"
-#include "Hid_Thread.h"
 #include "LinkCommands.h"
-#include "LinkTestSupport.h"
+#include "LinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <memory>
 #include <thread>
 
 namespace {
@@ -124,7 +121,7 @@ constexpr int kLatencyMs = 30;
 
 Q_DECLARE_METATYPE(Fault)
 
-class LinkFaultsTest : public QObject
+class LinkFaultsTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 private slots:
@@ -138,26 +135,21 @@ private slots:
 private:
     void expectWire(const QStringList &expected);
     void expectLinkFree();
-
-    K3Emulator &emu = K3Emulator::instance();
-    std::unique_ptr<MessageCapture> capture;
-    std::unique_ptr<Hid_Thread> link;
 };
 
 void LinkFaultsTest::initTestCase()
 {
-    capture = std::make_unique<MessageCapture>();
+    captureMessages();
 }
 
 void LinkFaultsTest::init()
 {
-    link = openEmulatedLink();
-    capture->clear();
+    openLink();
 }
 
 void LinkFaultsTest::cleanup()
 {
-    closeEmulatedLink(link);
+    closeLink();
     QCOMPARE(emu.openHandles(), 0);
 }
 

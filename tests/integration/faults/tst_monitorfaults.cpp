@@ -1,14 +1,11 @@
 // Faults around the event monitor: unplugging, floods and malformed event
 // reports, and stopping or shutting down while the keyboard keeps talking.
-#include "EmulatedLink.h"
-#include "Hid_Thread.h"
-#include "LinkTestSupport.h"
+#include "LinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
 
 #include <atomic>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -47,7 +44,7 @@ private:
 
 } // namespace
 
-class MonitorFaultsTest : public QObject
+class MonitorFaultsTest : public QObject, private LinkFixture
 {
     Q_OBJECT
 private slots:
@@ -66,27 +63,23 @@ private slots:
 private:
     void startMonitor();
 
-    K3Emulator &emu = K3Emulator::instance();
-    std::unique_ptr<MessageCapture> capture;
     RecordingSink sink;
-    std::unique_ptr<Hid_Thread> link;
 };
 
 void MonitorFaultsTest::initTestCase()
 {
-    capture = std::make_unique<MessageCapture>();
+    captureMessages();
 }
 
 void MonitorFaultsTest::init()
 {
     sink.clear();
-    link = openEmulatedLink(&sink);
-    capture->clear();
+    openLink(&sink);
 }
 
 void MonitorFaultsTest::cleanup()
 {
-    closeEmulatedLink(link);
+    closeLink();
     QCOMPARE(emu.openHandles(), 0);
 }
 

@@ -2,15 +2,12 @@
 // profile files and macro files, against the emulated keyboard.
 
 #include "K3Emulator.h"
-#include "RuntimeCopy.h"
 #include "SceneAccess.h"
 #include "SceneStart.h"
 #include "myQQuickView.h"
 
 #include <QQuickItem>
 #include <QTest>
-
-#include <optional>
 
 namespace {
 
@@ -48,15 +45,12 @@ private:
     QVariantList stored(int matrix) const;
     void apply();
 
-    std::optional<RuntimeCopy> m_folder;
     SceneProgram m_program;
 };
 
 void KeydefineBridgeTest::initTestCase()
 {
     // The page writes profile and macro files: work on a copy of the run-time folder.
-    m_folder.emplace();
-    QVERIFY(m_folder->isValid());
     K3Emulator::instance().reset();
     QVERIFY2(m_program.start(), qPrintable(m_program.error()));
     QTRY_VERIFY(callQml(keyboard(), "keyCodes").toList().size() == 128);
@@ -65,7 +59,6 @@ void KeydefineBridgeTest::initTestCase()
 void KeydefineBridgeTest::cleanupTestCase()
 {
     m_program.stop();
-    m_folder.reset();
 }
 
 QObject *KeydefineBridgeTest::page() const

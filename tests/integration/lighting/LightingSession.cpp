@@ -4,24 +4,13 @@
 #include "SceneAccess.h"
 #include "myQQuickView.h"
 
-#include <QFontDatabase>
 #include <QQuickItem>
 #include <QTest>
 
 bool LightingSession::start()
 {
-    // The program writes its profile files in place: it works on a copy of the run-time folder.
-    m_folder.emplace();
-    if (!m_folder->isValid()) {
-        m_error = QStringLiteral("cannot copy the run-time folder " K3_RUNTIME_DIR);
-        return false;
-    }
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
     K3Emulator::instance().reset();
-    if (m_program.start())
-        return true;
-    m_error = m_program.error();
-    return false;
+    return m_program.start();
 }
 
 QVariant LightingSession::call(QObject *target, const char *function, const QVariantList &args) const

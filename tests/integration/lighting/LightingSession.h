@@ -1,13 +1,10 @@
 #pragma once
 
-#include "RuntimeCopy.h"
 #include "SceneStart.h"
 
 #include <QImage>
 #include <QPointF>
 #include <QVariant>
-
-#include <optional>
 
 class QQuickItem;
 
@@ -18,7 +15,7 @@ class LightingSession
 public:
     // Copies the run-time folder, starts the program and waits for its start-up lock to end.
     bool start();
-    QString error() const { return m_error; }
+    QString error() const { return m_program.error(); }
 
     Program &program() { return m_program.program(); }
     QQuickItem *root() const { return m_program.root(); }
@@ -42,7 +39,5 @@ public:
     QImage grab() const;
 
 private:
-    std::optional<RuntimeCopy> m_folder;
     SceneProgram m_program;
-    QString m_error;
 };

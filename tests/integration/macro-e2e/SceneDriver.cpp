@@ -34,23 +34,10 @@ bool shown(QQuickItem *item)
 
 } // namespace
 
-SceneDriver::SceneDriver() = default;
-
-SceneDriver::~SceneDriver()
-{
-    stop();
-}
-
 bool SceneDriver::start()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {
         m_error = QStringLiteral("needs an X server (xvfb-run with QT_QPA_PLATFORM=xcb)");
-        return false;
-    }
-    // The program edits its files in place: it works on a copy of the run-time folder.
-    m_folder.emplace();
-    if (!m_folder->isValid()) {
-        m_error = QStringLiteral("cannot copy the run-time folder");
         return false;
     }
     if (!m_program.start()) {
@@ -65,12 +52,6 @@ bool SceneDriver::start()
         return false;
     }
     return true;
-}
-
-void SceneDriver::stop()
-{
-    m_program.stop();
-    m_folder.reset();
 }
 
 QQuickItem *SceneDriver::mainItem() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "RuntimeCopy.h"
 #include "SceneStart.h"
 
 #include <QByteArray>
@@ -8,7 +7,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <optional>
 
 class QQuickItem;
 
@@ -17,15 +15,10 @@ class QQuickItem;
 class SceneDriver
 {
 public:
-    SceneDriver();
-    ~SceneDriver();
-    SceneDriver(const SceneDriver &) = delete;
-    SceneDriver &operator=(const SceneDriver &) = delete;
-
     // Copies the run-time folder, enters it, starts the program and waits until
     // its interface is unlocked and has the keyboard focus. False with a reason in error().
     bool start();
-    void stop();
+    void stop() { m_program.stop(); }
     QString error() const { return m_error; }
 
     Program &program() { return m_program.program(); }
@@ -50,7 +43,6 @@ public:
     static QByteArray macroFile(const QString &name);
 
 private:
-    std::optional<RuntimeCopy> m_folder;
     SceneProgram m_program;
     QString m_error;
 };

@@ -8,6 +8,9 @@
 #include "LanguageFiles.h"
 #include "MacroLibrary.h"
 #include "ProfileStore.h"
+#include "RuntimeCopy.h"
+#include "SceneAccess.h"
+#include "SceneStart.h"
 #include "ScriptedDialogs.h"
 #include "SettingsValues.h"
 #include "Widget.h"
@@ -24,6 +27,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #include <sys/stat.h>
@@ -82,17 +86,6 @@ bool holdsNothing(const QByteArray &bytes)
     return bytes.isEmpty() || bytes.contains('\0');
 }
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
-    }
-}
-
 // The reader's own view of the file: well-formed results always, defaults when it holds nothing.
 void checkReader(const QString &reader, const QByteArray &bad)
 {
@@ -144,13 +137,6 @@ void checkReader(const QString &reader, const QByteArray &bad)
     }
 }
 
-QObject *mainItem(QObject *root)
-{
-    QVariant item;
-    QMetaObject::invokeMethod(root, "getDevItem", Q_RETURN_ARG(QVariant, item), Q_ARG(QVariant, 0));
-    return item.value<QObject *>();
-}
-
 } // namespace
 
 class BadFilesTest : public QObject
@@ -175,7 +161,7 @@ private:
     void useEveryPage();
 
     std::unique_ptr<QTemporaryDir> pristine;
-    std::unique_ptr<QTemporaryDir> folder;
+    std::optional<RuntimeCopy> folder;
     std::unique_ptr<Widget> window;
     QObject *root = nullptr;
     int tried = 0;
@@ -196,16 +182,14 @@ void BadFilesTest::cleanupTestCase()
 
 void BadFilesTest::enterCopyOfShippedData()
 {
-    folder = std::make_unique<QTemporaryDir>();
-    copyTree(pristine->path() + QStringLiteral("/modules"), folder->path() + QStringLiteral("/modules"));
-    QVERIFY(QDir::setCurrent(folder->path()));
+    folder.emplace(pristine->path());
+    QVERIFY(folder->isValid());
 }
 
 void BadFilesTest::cleanup()
 {
     window.reset();
     root = nullptr;
-    QDir::setCurrent(QStringLiteral(K3_RUNTIME_DIR));
     folder.reset();
 }
 
@@ -264,12 +248,8 @@ void BadFilesTest::startProgram()
 {
     K3Emulator::instance().reset();
     window = std::make_unique<Widget>();
-    window->checkDevice();
-    window->show();
-    window->startUi();
-    root = window->view()->rootObject();
+    root = startScene(*window, 20000);
     QVERIFY(root);
-    QTRY_VERIFY_WITH_TIMEOUT(!root->property("busy").toBool(), 20000);
     QVERIFY(window->view()->isEnabled());
     const int profile = root->property("profile").toInt();
     QVERIFY(profile >= 0 && profile < 4);

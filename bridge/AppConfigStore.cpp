@@ -47,7 +47,9 @@ void AppConfigStore::save(const QVariantList &values)
 QVariantList AppConfigStore::load() const
 {
     QVariantList values;
-    for (qsizetype i = 0; i < SettingsValues::count(m_settings->value(kTotal, 0)); ++i)
+    const int total = qMin(SettingsValues::count(m_settings->value(kTotal, 0)),
+                           SettingsValues::numberedKeysEnd(*m_settings, QStringLiteral("common")));
+    for (int i = 0; i < total; ++i)
         values.append(m_settings->value(elementKey(i), 0));
     return values;
 }

@@ -51,10 +51,12 @@ QVariantMap LanguageFiles::menu() const
 
 LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
-    const QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
+    QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
     Texts texts;
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
-    const int total = SettingsValues::count(file.value(QStringLiteral("font/total")));
+    // Texts are numbered from 1.
+    const int total = qMin(SettingsValues::count(file.value(QStringLiteral("font/total"))),
+                           SettingsValues::numberedKeysEnd(file, QStringLiteral("strings")) - 1);
     for (int k = 1; k <= total; ++k)
         texts.strings.append(SettingsValues::text(file.value(QStringLiteral("strings/") + QString::number(k))));
     for (int i = 0; i < kMessageCount; ++i)

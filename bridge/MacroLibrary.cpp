@@ -87,8 +87,9 @@ QStringList MacroLibrary::steps(const QString &name) const
     QStringList result;
     if (!exists(name))
         return result;
-    const QSettings file(filePath(name), LegacyIni::format());
-    const int total = SettingsValues::count(file.value(kTotal, 0));
+    QSettings file(filePath(name), LegacyIni::format());
+    const int total = qMin(SettingsValues::count(file.value(kTotal, 0)),
+                           SettingsValues::numberedKeysEnd(file, QStringLiteral("macro")));
     for (int i = 0; i < total; ++i)
         result.append(file.value(stepKey(i), 0).toString());
     return result;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantList>
@@ -20,6 +21,24 @@ inline int intOr(const QVariant &value, int fallback)
 inline int count(const QVariant &value)
 {
     return qBound(0, intOr(value, 0), kMaxCount);
+}
+
+// One past the highest numbered key of a group (0 when it has none). A damaged count can claim
+// tens of thousands of entries in a file of a few bytes; past the last stored one every entry
+// would be the default, and reading them took seconds.
+inline int numberedKeysEnd(QSettings &file, const QString &group)
+{
+    file.beginGroup(group);
+    int end = 0;
+    const QStringList keys = file.childKeys();
+    for (const QString &key : keys) {
+        bool ok = false;
+        const int number = key.toInt(&ok);
+        if (ok && number >= 0 && number < kMaxCount)
+            end = qMax(end, number + 1);
+    }
+    file.endGroup();
+    return end;
 }
 
 // A stored list as a list; a single value or an absent key is no list. (Qt 6

@@ -82,9 +82,11 @@ void BridgeStoresTest::apConfigMissingElementsAndShippedKeys()
     QCOMPARE(file.value("common/product_name").toStringList(), QStringList({"K3", "M3"}));
     QCOMPARE(file.value("common/2").toString(), QStringLiteral("true"));
 
-    // A damaged total cannot make the list endless.
+    // A damaged total cannot make the list endless: it ends with the last stored element.
     TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n");
-    QCOMPARE(AppConfigStore().load().size(), 65536);
+    QCOMPARE(AppConfigStore().load().size(), 0);
+    TempWorkDir::write(kApConfig, "[common]\ntotal=60000\n0=4\n2=6\n");
+    QCOMPARE(AppConfigStore().load(), (QVariantList{"4", 0, "6"}));
 }
 
 void BridgeStoresTest::apConfigResetTakesTheDefaultsAndKeepsTheFileWithout()

@@ -92,6 +92,10 @@ void TablesTest::languageTextsAndMessages()
     QCOMPARE(texts.strings, QStringList({QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"), QStringLiteral("\u706F\u5149"),
                                          QString(), QStringLiteral("Save, then go")}));
     QCOMPARE(texts.messages, QStringList({"Too long", QStringLiteral("\u5B8F is too long"), "", "Cannot open"}));
+
+    // A damaged total ends with the last stored text.
+    language(QStringLiteral("025044"), "[font]\ntotal=124124\n[strings]\n2=b\n");
+    QCOMPARE(LanguageFiles().load(QStringLiteral("025044")).strings, QStringList({QString(), QString(), "b"}));
 }
 
 void TablesTest::aMissingLanguageGivesOneEmptyTextAndFourEmptyMessages()

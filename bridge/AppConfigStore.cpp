@@ -46,12 +46,8 @@ void AppConfigStore::save(const QVariantList &values)
 
 QVariantList AppConfigStore::load() const
 {
-    QVariantList values;
-    const int total = qMin(SettingsValues::count(m_settings->value(kTotal, 0)),
-                           SettingsValues::numberedKeysEnd(*m_settings, QStringLiteral("common")));
-    for (int i = 0; i < total; ++i)
-        values.append(m_settings->value(elementKey(i), 0));
-    return values;
+    return SettingsValues::numberedEntries(*m_settings, QStringLiteral("common"), 0,
+                                           SettingsValues::count(m_settings->value(kTotal, 0)), 0);
 }
 
 void AppConfigStore::reset()

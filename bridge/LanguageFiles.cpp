@@ -55,10 +55,10 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
     Texts texts;
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     // Texts are numbered from 1.
-    const int total = qMin(SettingsValues::count(file.value(QStringLiteral("font/total"))),
-                           SettingsValues::numberedKeysEnd(file, QStringLiteral("strings")) - 1);
-    for (int k = 1; k <= total; ++k)
-        texts.strings.append(SettingsValues::text(file.value(QStringLiteral("strings/") + QString::number(k))));
+    const QVariantList strings = SettingsValues::numberedEntries(
+        file, QStringLiteral("strings"), 1, SettingsValues::count(file.value(QStringLiteral("font/total"))), QVariant());
+    for (const QVariant &text : strings)
+        texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
     return texts;

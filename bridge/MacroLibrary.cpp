@@ -88,10 +88,10 @@ QStringList MacroLibrary::steps(const QString &name) const
     if (!exists(name))
         return result;
     QSettings file(filePath(name), LegacyIni::format());
-    const int total = qMin(SettingsValues::count(file.value(kTotal, 0)),
-                           SettingsValues::numberedKeysEnd(file, QStringLiteral("macro")));
-    for (int i = 0; i < total; ++i)
-        result.append(file.value(stepKey(i), 0).toString());
+    const QVariantList steps = SettingsValues::numberedEntries(file, QStringLiteral("macro"), 0,
+                                                               SettingsValues::count(file.value(kTotal, 0)), 0);
+    for (const QVariant &step : steps)
+        result.append(step.toString());
     return result;
 }
 

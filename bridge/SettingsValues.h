@@ -5,6 +5,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <utility>
+
 namespace SettingsValues {
 
 // Counts read from files are trusted up to this; more is damage, not data.
@@ -23,22 +25,29 @@ inline int count(const QVariant &value)
     return qBound(0, intOr(value, 0), kMaxCount);
 }
 
-// One past the highest numbered key of a group (0 when it has none). A damaged count can claim
-// tens of thousands of entries in a file of a few bytes; past the last stored one every entry
-// would be the default, and reading them took seconds.
-inline int numberedKeysEnd(QSettings &file, const QString &group)
+// Entries first .. first + count - 1 of a group: as the file holds them, `fallback` where it
+// holds none, and no further than its last one. Only the keys the file has are read: a damaged
+// count, or one high number in a file of a few bytes, must not cost a lookup per claimed entry.
+inline QVariantList numberedEntries(QSettings &file, const QString &group, int first, int count,
+                                    const QVariant &fallback)
 {
     file.beginGroup(group);
+    QList<std::pair<int, QVariant>> stored;
     int end = 0;
     const QStringList keys = file.childKeys();
     for (const QString &key : keys) {
         bool ok = false;
-        const int number = key.toInt(&ok);
-        if (ok && number >= 0 && number < kMaxCount)
-            end = qMax(end, number + 1);
+        const int index = key.toInt(&ok) - first;
+        if (ok && index >= 0 && index < count && key == QString::number(index + first)) {
+            stored.append({index, file.value(key)});
+            end = qMax(end, index + 1);
+        }
     }
     file.endGroup();
-    return end;
+    QVariantList entries(end, fallback);
+    for (const auto &[index, value] : stored)
+        entries[index] = value;
+    return entries;
 }
 
 // A stored list as a list; a single value or an absent key is no list. (Qt 6

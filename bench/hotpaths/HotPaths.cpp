@@ -71,15 +71,21 @@ void blockScrambler(benchmark::State &state)
 }
 BENCHMARK(blockScrambler);
 
-void parseProfile(benchmark::State &state)
+// Parsing a whole shipped file, every key of it.
+void parseShipped(benchmark::State &state, const QString &name)
 {
-    const QByteArray file = shipped(QStringLiteral("p1.bin"));
+    const QByteArray file = shipped(name);
     for (auto _ : state) {
         QSettings::SettingsMap map;
         LegacyIniCodec::parse(file, map);
         benchmark::DoNotOptimize(map);
     }
-    state.SetLabel(QStringLiteral("p1.bin, %1 bytes, every key").arg(file.size()).toStdString());
+    state.SetLabel(QStringLiteral("%1, %2 bytes, every key").arg(name).arg(file.size()).toStdString());
+}
+
+void parseProfile(benchmark::State &state)
+{
+    parseShipped(state, QStringLiteral("p1.bin"));
 }
 BENCHMARK(parseProfile);
 
@@ -144,13 +150,7 @@ BENCHMARK(readHardwareTable);
 
 void parseHardwareFile(benchmark::State &state)
 {
-    const QByteArray file = shipped(QStringLiteral("HWDef0.bin"));
-    for (auto _ : state) {
-        QSettings::SettingsMap map;
-        LegacyIniCodec::parse(file, map);
-        benchmark::DoNotOptimize(map);
-    }
-    state.SetLabel(QStringLiteral("HWDef0.bin, %1 bytes, every key").arg(file.size()).toStdString());
+    parseShipped(state, QStringLiteral("HWDef0.bin"));
 }
 BENCHMARK(parseHardwareFile);
 

@@ -3,9 +3,10 @@
 #include <QLockFile>
 #include <QString>
 
-// One running copy per executable and user. The lock lives in the temp
-// folder under a name derived from the executable's absolute path; a lock
-// left behind by a crashed copy is recognised by its dead owner and taken over.
+// One running copy per executable and user. The lock lives in the temp folder under a
+// name derived from the user and the executable's absolute path. A lock file that no
+// running copy holds (left by a crash, emptied, damaged) is taken over, and one of
+// another user never keeps this user's copy from starting.
 class SingleInstance
 {
 public:
@@ -18,5 +19,6 @@ public:
     static QString lockPathFor(const QString &executablePath);
 
 private:
+    QString m_path;
     QLockFile m_lock;
 };

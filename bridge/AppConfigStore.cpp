@@ -2,6 +2,7 @@
 
 #include "FileReplace.h"
 #include "LegacyIni.h"
+#include "SettingsFile.h"
 #include "SettingsValues.h"
 #include "UserDialogs.h"
 
@@ -30,33 +31,29 @@ QString messageAt(const QStringList &messages, qsizetype i)
 AppConfigStore::AppConfigStore(const QString &folder)
     : m_path(folder + QStringLiteral("/apConfig.bin"))
     , m_defaultsPath(folder + QStringLiteral("/apConfigD.bin"))
-    , m_settings(std::make_unique<QSettings>(m_path, LegacyIni::format()))
 {
 }
 
-AppConfigStore::~AppConfigStore() = default;
-
-void AppConfigStore::save(const QVariantList &values)
+FileFailure AppConfigStore::save(const QVariantList &values)
 {
     // Elements beyond a shorter list stay in the file; total hides them.
-    m_settings->setValue(kTotal, values.size());
-    for (qsizetype i = 0; i < values.size(); ++i)
-        m_settings->setValue(elementKey(i), values.at(i));
+    return SettingsFile::update(m_path, [&values](QSettings::SettingsMap &map) {
+        map.insert(kTotal, values.size());
+        for (qsizetype i = 0; i < values.size(); ++i)
+            map.insert(elementKey(i), values.at(i));
+    });
 }
 
 QVariantList AppConfigStore::load() const
 {
-    return SettingsValues::numberedEntries(*m_settings, QStringLiteral("common"), 0,
-                                           SettingsValues::count(m_settings->value(kTotal, 0)), 0);
+    QSettings settings(m_path, LegacyIni::format());
+    return SettingsValues::numberedEntries(settings, QStringLiteral("common"), 0,
+                                           SettingsValues::count(settings.value(kTotal, 0)), 0);
 }
 
-void AppConfigStore::reset()
+FileFailure AppConfigStore::reset()
 {
-    const QString fileName = m_settings->fileName();
-    m_settings->sync();
-    m_settings.reset();
-    FileReplace::copyOver(m_defaultsPath, fileName);
-    m_settings = std::make_unique<QSettings>(m_path, LegacyIni::format());
+    return FileReplace::copyOver(m_defaultsPath, m_path);
 }
 
 bool AppConfigStore::skinChoiceOffered(const QString &imageFolder)

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QSettings>
+#include "FileFailure.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
-
-#include <memory>
 
 class UserDialogs;
 
@@ -15,12 +14,11 @@ class AppConfigStore
 {
 public:
     explicit AppConfigStore(const QString &folder = QStringLiteral("./modules/setting"));
-    ~AppConfigStore();
 
-    void save(const QVariantList &values);
+    FileFailure save(const QVariantList &values);
     QVariantList load() const;
     // Replaces the file with the shipped defaults; keeps it when they cannot be copied.
-    void reset();
+    FileFailure reset();
 
     // True when there is more than one skin folder to choose from.
     static bool skinChoiceOffered(const QString &imageFolder = QStringLiteral("./modules/img"));
@@ -30,5 +28,4 @@ public:
 private:
     QString m_path;
     QString m_defaultsPath;
-    std::unique_ptr<QSettings> m_settings;
 };

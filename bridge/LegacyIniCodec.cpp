@@ -1,8 +1,10 @@
 #include "LegacyIniCodec.h"
 
+#include "FileReplace.h"
 #include "LegacyVariantStream.h"
 
 #include <QByteArrayView>
+#include <QFileDevice>
 #include <QIODevice>
 #include <QMap>
 #include <QStringDecoder>
@@ -503,6 +505,10 @@ bool read(QIODevice &device, QSettings::SettingsMap &map)
 bool write(QIODevice &device, const QSettings::SettingsMap &map)
 {
     const QByteArray data = serialize(map);
+    // A false here keeps the settings library from putting a short file in place.
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    if (file)
+        return FileReplace::writeAll(*file, data) == FileFailure::None;
     return device.write(data) == data.size();
 }
 

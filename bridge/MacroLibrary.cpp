@@ -2,6 +2,7 @@
 
 #include "FileReplace.h"
 #include "LegacyIni.h"
+#include "SettingsFile.h"
 #include "SettingsValues.h"
 
 #include <QDir>
@@ -27,7 +28,8 @@ MacroLibrary::MacroLibrary(const QString &folder) : m_folder(folder) {}
 
 bool MacroLibrary::isSafeName(const QString &name)
 {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    // A file name has at most 255 bytes, ".bin" included.
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || QFile::encodeName(name).size() > 251)
         return false;
     for (const QChar c : name) {
         if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
@@ -51,22 +53,34 @@ bool MacroLibrary::exists(const QString &name) const
     return !path.isEmpty() && QFile::exists(path);
 }
 
-QString MacroLibrary::create()
+QString MacroLibrary::create(FileFailure *failure)
 {
     QString name;
     for (int n = 1; name.isEmpty() || exists(name); ++n)
         name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
-    QSettings file(filePath(name), LegacyIni::format());
-    file.setValue(kIndex, kUnbound);
-    file.setValue(kTotal, 0);
-    file.setValue(kRepeat, kDefaultRepeat);
-    file.setValue(kDid, -1);
-    return name;
+    const FileFailure written = SettingsFile::update(filePath(name), [](QSettings::SettingsMap &map) {
+        map.insert(kIndex, kUnbound);
+        map.insert(kTotal, 0);
+        map.insert(kRepeat, kDefaultRepeat);
+        map.insert(kDid, -1);
+    });
+    if (failure)
+        *failure = written;
+    return written == FileFailure::None ? name : QString();
 }
 
-bool MacroLibrary::remove(const QString &name)
+FileFailure MacroLibrary::update(const QString &name,
+                                 const std::function<void(QSettings::SettingsMap &)> &change)
 {
-    return exists(name) && QFile::remove(filePath(name));
+    return exists(name) ? SettingsFile::update(filePath(name), change) : FileFailure::Missing;
+}
+
+FileFailure MacroLibrary::remove(const QString &name)
+{
+    if (!exists(name))
+        return FileFailure::Missing;
+    QFile file(filePath(name));
+    return file.remove() ? FileFailure::None : FileFailures::fromErrno(errno);
 }
 
 QStringList MacroLibrary::fileNames() const
@@ -75,11 +89,16 @@ QStringList MacroLibrary::fileNames() const
                                     QDir::Name | QDir::IgnoreCase);
 }
 
-bool MacroLibrary::rename(const QString &oldName, const QString &newName)
+FileFailure MacroLibrary::rename(const QString &oldName, const QString &newName)
 {
-    const QString from = filePath(oldName);
-    const QString to = filePath(newName);
-    return !from.isEmpty() && !to.isEmpty() && QFile::rename(from, to);
+    if (!exists(oldName))
+        return FileFailure::Missing;
+    if (!isSafeName(newName))
+        return FileFailure::BadName;
+    if (exists(newName))
+        return FileFailure::NameTaken;
+    QFile file(filePath(oldName));
+    return file.rename(filePath(newName)) ? FileFailure::None : FileFailures::fromErrno(errno);
 }
 
 QStringList MacroLibrary::steps(const QString &name) const
@@ -95,17 +114,15 @@ QStringList MacroLibrary::steps(const QString &name) const
     return result;
 }
 
-bool MacroLibrary::saveSteps(const QString &name, const QStringList &steps)
+FileFailure MacroLibrary::saveSteps(const QString &name, const QStringList &steps)
 {
-    if (!exists(name))
-        return false;
-    QSettings file(filePath(name), LegacyIni::format());
-    file.remove(QStringLiteral("macro/"));
-    file.setValue(kTotal, steps.size());
-    for (qsizetype i = 0; i < steps.size(); ++i)
-        file.setValue(stepKey(i), steps.at(i));
-    file.sync();
-    return true;
+    return update(name, [&steps](QSettings::SettingsMap &map) {
+        // The whole section goes, as a settings object's remove("macro/") takes it.
+        map.removeIf([](const auto &entry) { return entry.key().startsWith(QLatin1String("macro/")); });
+        map.insert(kTotal, steps.size());
+        for (qsizetype i = 0; i < steps.size(); ++i)
+            map.insert(stepKey(i), steps.at(i));
+    });
 }
 
 int MacroLibrary::boundSlot(const QString &name) const
@@ -125,22 +142,21 @@ QVariantList MacroLibrary::config(const QString &name, int deviceId) const
             SettingsValues::intOr(file.value(kRepeat), kDefaultRepeat)};
 }
 
-void MacroLibrary::setConfig(const QString &name, const QVariantList &config, int deviceId)
+FileFailure MacroLibrary::setConfig(const QString &name, const QVariantList &config, int deviceId)
 {
-    if (!exists(name))
-        return;
-    QSettings file(filePath(name), LegacyIni::format());
-    file.setValue(kIndex, SettingsValues::intAt(config, 0));
-    file.setValue(kRepeat, SettingsValues::intAt(config, 1));
-    file.setValue(kDid, deviceId);
+    return update(name, [&config, deviceId](QSettings::SettingsMap &map) {
+        map.insert(kIndex, SettingsValues::intAt(config, 0));
+        map.insert(kRepeat, SettingsValues::intAt(config, 1));
+        map.insert(kDid, deviceId);
+    });
 }
 
-bool MacroLibrary::importFrom(const QString &name, const QString &source)
+FileFailure MacroLibrary::importFrom(const QString &name, const QString &source)
 {
-    return exists(name) && FileReplace::copyOver(source, filePath(name));
+    return exists(name) ? FileReplace::copyOver(source, filePath(name)) : FileFailure::Missing;
 }
 
-bool MacroLibrary::exportTo(const QString &name, const QString &target) const
+FileFailure MacroLibrary::exportTo(const QString &name, const QString &target) const
 {
-    return exists(name) && FileReplace::copyOver(filePath(name), target);
+    return exists(name) ? FileReplace::copyOver(filePath(name), target) : FileFailure::Missing;
 }

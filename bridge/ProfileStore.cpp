@@ -4,7 +4,9 @@
 #include "FileReplace.h"
 #include "LegacyIni.h"
 
-ProfileStore::ProfileStore(const QString &folder) : m_folder(folder)
+ProfileStore::ProfileStore(const QString &folder, SaveFailureHandler onSaveFailure)
+    : m_folder(folder)
+    , m_onSaveFailure(std::move(onSaveFailure))
 {
     for (int n = 0; n < kCount; ++n)
         open(n);
@@ -21,7 +23,10 @@ void ProfileStore::setCurrentIndex(int profile)
 void ProfileStore::open(int profile)
 {
     m_settings[profile] = std::make_unique<QSettings>(filePath(profile), LegacyIni::format());
-    new DeferredSync(m_settings[profile].get());
+    m_syncs[profile] = new DeferredSync(m_settings[profile].get(), [this, profile](FileFailure failure) {
+        if (m_onSaveFailure)
+            m_onSaveFailure(profile, failure);
+    });
 }
 
 QString ProfileStore::filePath(int profile) const
@@ -29,28 +34,28 @@ QString ProfileStore::filePath(int profile) const
     return m_folder + QStringLiteral("/p") + QString::number(profile + 1) + QStringLiteral(".bin");
 }
 
-bool ProfileStore::replace(int profile, const QString &source)
+FileFailure ProfileStore::replace(int profile, const QString &source)
 {
     if (!isValid(profile))
-        return false;
+        return FileFailure::Missing;
     const QString fileName = m_settings[profile]->fileName();
     // Pending writes go to the old file first, so none lands in the new one later.
-    m_settings[profile]->sync();
+    m_syncs[profile]->flush();
     m_settings[profile].reset();
-    const bool copied = FileReplace::copyOver(source, fileName);
+    const FileFailure copied = FileReplace::copyOver(source, fileName);
     open(profile);
     return copied;
 }
 
-bool ProfileStore::resetToDefault(int profile)
+FileFailure ProfileStore::resetToDefault(int profile)
 {
     return replace(profile, m_folder + QStringLiteral("/pD.bin"));
 }
 
-bool ProfileStore::exportTo(int profile, const QString &target)
+FileFailure ProfileStore::exportTo(int profile, const QString &target)
 {
     if (!isValid(profile))
-        return false;
-    m_settings[profile]->sync();
+        return FileFailure::Missing;
+    m_syncs[profile]->flush();
     return FileReplace::copyOver(filePath(profile), target);
 }

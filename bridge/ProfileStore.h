@@ -1,10 +1,15 @@
 #pragma once
 
+#include "FileFailure.h"
+
 #include <QSettings>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
+
+class DeferredSync;
 
 // The four profile files p1.bin .. p4.bin, one per on-device profile, and
 // which of them is current.
@@ -12,8 +17,11 @@ class ProfileStore
 {
 public:
     static constexpr int kCount = 4;
+    // Told of every change to a profile that did not reach its file.
+    using SaveFailureHandler = std::function<void(int profile, FileFailure failure)>;
 
-    explicit ProfileStore(const QString &folder = QStringLiteral("./modules/setting"));
+    explicit ProfileStore(const QString &folder = QStringLiteral("./modules/setting"),
+                          SaveFailureHandler onSaveFailure = {});
     ~ProfileStore();
 
     static bool isValid(int profile) { return profile >= 0 && profile < kCount; }
@@ -25,11 +33,11 @@ public:
     QSettings &at(int profile) { return *m_settings[profile]; }
 
     // Replaces profile file `profile` with a copy of source (import); the old
-    // content stays when the copy fails. Returns whether it was replaced.
-    bool replace(int profile, const QString &source);
-    bool resetToDefault(int profile);
+    // content stays when the copy fails.
+    FileFailure replace(int profile, const QString &source);
+    FileFailure resetToDefault(int profile);
     // Writes a copy of profile file `profile` to target (export).
-    bool exportTo(int profile, const QString &target);
+    FileFailure exportTo(int profile, const QString &target);
 
 private:
     // Opens the file of `profile`; changes are written once a burst of them is over.
@@ -37,6 +45,8 @@ private:
     QString filePath(int profile) const;
 
     QString m_folder;
+    SaveFailureHandler m_onSaveFailure;
     std::array<std::unique_ptr<QSettings>, kCount> m_settings;
+    std::array<DeferredSync *, kCount> m_syncs{};
     uchar m_current = 0;
 };

@@ -3,6 +3,7 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "FileReplace.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -44,9 +45,15 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
     , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
-    , m_profiles(std::make_unique<ProfileStore>())
+    , m_profiles(std::make_unique<ProfileStore>(QStringLiteral("./modules/setting"),
+                                                [this](int profile, FileFailure failure) {
+                                                    reportFailure(failure, QStringLiteral("profileNotSaved"),
+                                                                  {QString::number(profile + 1)});
+                                                }))
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
+    for (const char *folder : {"./modules/setting", "./modules/macro"})
+        FileReplace::removeLeftovers(QString::fromLatin1(folder));
     engine()->addUrlInterceptor(m_fileGuard.get());
     rebuildKeyNames();
 }
@@ -127,6 +134,15 @@ void myQQuickView::showNotice(const QString &text)
 QString myQQuickView::noticeText(const QString &key, const QStringList &args) const
 {
     return m_notices.text(key, args);
+}
+
+bool myQQuickView::reportFailure(FileFailure failure, const QString &what, QStringList args)
+{
+    if (failure == FileFailure::None)
+        return true;
+    args.append(noticeText(FileFailures::reasonKey(failure)));
+    showNotice(noticeText(what, args));
+    return false;
 }
 
 void myQQuickView::syncFW()

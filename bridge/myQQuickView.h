@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceEventSink.h"
+#include "FileFailure.h"
 #include "NoticeTexts.h"
 
 #include <QList>
@@ -115,6 +116,9 @@ private:
     void deliverEvents();
     void rebuildKeyNames();
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+    // Tells the user of a failure: notice `what` filled with args, then the reason. True when
+    // there was none.
+    bool reportFailure(FileFailure failure, const QString &what, QStringList args);
     int currentDeviceId() const;
 
     Hid_Thread *m_device = nullptr;

@@ -6,7 +6,7 @@
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)
 {
-    m_apConfig->save(apConfigs);
+    reportFailure(m_apConfig->save(apConfigs), QStringLiteral("settingsNotSaved"), {});
 }
 
 QVariantList myQQuickView::loadApConfig()
@@ -16,7 +16,7 @@ QVariantList myQQuickView::loadApConfig()
 
 void myQQuickView::resetApconfig()
 {
-    m_apConfig->reset();
+    reportFailure(m_apConfig->reset(), QStringLiteral("settingsNotReset"), {});
 }
 
 bool myQQuickView::getIsSkinShow()

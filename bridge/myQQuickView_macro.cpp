@@ -9,8 +9,10 @@
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     const QString path = m_dialogs->openFileName(tr("Open File"), UserDialogs::desktopFolder(), tr("Macro(*.mc)"));
-    if (!path.isEmpty())
-        MacroLibrary().importFrom(name.toString(), path);
+    // An import only ever replaces a macro that is there.
+    MacroLibrary library;
+    if (!path.isEmpty() && library.exists(name.toString()))
+        reportFailure(library.importFrom(name.toString(), path), QStringLiteral("macroNotImported"), {name.toString()});
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
@@ -20,22 +22,28 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
         return;
     const QString path = m_dialogs->saveFileName(tr("Save File"), UserDialogs::desktopFolder(), tr("Macro(*.mc)"));
     if (!path.isEmpty())
-        library.exportTo(name.toString(), path);
+        reportFailure(library.exportTo(name.toString(), path), QStringLiteral("macroNotExported"), {name.toString()});
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
 {
-    MacroLibrary().rename(oldName.toString(), newName.toString());
+    reportFailure(MacroLibrary().rename(oldName.toString(), newName.toString()), QStringLiteral("macroNotRenamed"),
+                  {oldName.toString(), newName.toString()});
 }
 
 QVariant myQQuickView::createMacroIni()
 {
-    return MacroLibrary().create();
+    FileFailure failure = FileFailure::None;
+    const QString name = MacroLibrary().create(&failure);
+    reportFailure(failure, QStringLiteral("macroNotCreated"), {});
+    return name;
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name)
 {
-    return MacroLibrary().remove(name.toString());
+    MacroLibrary library;
+    return library.exists(name.toString())
+        && reportFailure(library.remove(name.toString()), QStringLiteral("macroNotDeleted"), {name.toString()});
 }
 
 QStringList myQQuickView::getMacroIniNames()
@@ -46,7 +54,8 @@ QStringList myQQuickView::getMacroIniNames()
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
 {
     MacroLibrary library;
-    if (!library.saveSteps(name.toString(), macros))
+    if (!library.exists(name.toString())
+        || !reportFailure(library.saveSteps(name.toString(), macros), QStringLiteral("macroNotSaved"), {name.toString()}))
         return false;
     // The keyboard follows every edit of a bound macro.
     const int slot = library.boundSlot(name.toString());
@@ -67,7 +76,10 @@ QVariantList myQQuickView::loadMacroIniConfig(QVariant name)
 
 void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 {
-    MacroLibrary().setConfig(name.toString(), config, currentDeviceId());
+    MacroLibrary library;
+    if (library.exists(name.toString()))
+        reportFailure(library.setConfig(name.toString(), config, currentDeviceId()),
+                      QStringLiteral("macroBindingNotSaved"), {name.toString()});
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros)

@@ -4,14 +4,13 @@
 #include "ProfileStore.h"
 #include "UserDialogs.h"
 
-
 void myQQuickView::loadProfile(int profile)
 {
     if (!ProfileStore::isValid(profile))
         return;
     const QString path = m_dialogs->openFileName(tr("Open File"), UserDialogs::desktopFolder(), tr("Profile(*.pf)"));
     if (!path.isEmpty())
-        m_profiles->replace(profile, path);
+        reportFailure(m_profiles->replace(profile, path), QStringLiteral("profileNotImported"), {QString::number(profile + 1)});
 }
 
 void myQQuickView::saveProfile(int profile)
@@ -20,10 +19,11 @@ void myQQuickView::saveProfile(int profile)
         return;
     const QString path = m_dialogs->saveFileName(tr("Save File"), UserDialogs::desktopFolder(), tr("Profile(*.pf)"));
     if (!path.isEmpty())
-        m_profiles->exportTo(profile, path);
+        reportFailure(m_profiles->exportTo(profile, path), QStringLiteral("profileNotExported"), {QString::number(profile + 1)});
 }
 
 void myQQuickView::resetProfile(int profile)
 {
-    m_profiles->resetToDefault(profile);
+    if (ProfileStore::isValid(profile))
+        reportFailure(m_profiles->resetToDefault(profile), QStringLiteral("profileNotReset"), {QString::number(profile + 1)});
 }

@@ -117,9 +117,9 @@ Item {
         updateEncodedSize()
         if (!hasMacro)
             return
-        // The file is the truth: a step list that could not be stored is not shown.
+        // The file is the truth: steps that could not be stored give way to the stored ones.
         if (!ui_View.saveMacroIni(currentMacroName(), allSteps()))
-            clearSteps()
+            loadSteps()
     }
 
     function updateEncodedSize() {

@@ -12,12 +12,15 @@ QtObject {
     property var importSteps: null
     // When false, renames fail as they would for a locked file.
     property bool renameWorks: true
+    // When false, saves fail as they would on a full disk.
+    property bool saveWorks: true
 
     function reset(macros) {
         files = macros
         calls = []
         importSteps = null
         renameWorks = true
+        saveWorks = true
     }
 
     function record(name, args) {
@@ -50,7 +53,7 @@ QtObject {
         for (var i = 0; i < steps.length; ++i)
             copy.push(String(steps[i]))
         record("saveMacroIni", [name, copy])
-        if (!exists(name))
+        if (!exists(name) || !saveWorks)
             return false
         files[name] = copy
         return true

@@ -351,13 +351,18 @@ Item {
             compare(ui_View.calls.length, before)
         }
 
-        function test_failed_save_clears_action_list() {
+        function test_failed_save_shows_the_stored_steps() {
             selectMacro(1)
+            var stored = ui_View.files["Macro. 002"].slice()
+            ui_View.saveWorks = false
+            clickRow("stepList", 0)
+            click("deleteButton")
+            compare(shownSteps(), stored)
+            compare(page.stepRow, -1)
             delete ui_View.files["Macro. 002"]
             clickRow("stepList", 0)
             click("deleteButton")
             compare(child("stepList").count, 0)
-            compare(page.stepRow, -1)
         }
 
         function startRename(index) {

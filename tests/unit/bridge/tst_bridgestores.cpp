@@ -52,7 +52,7 @@ void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
         AppConfigStore store;
         store.save(numbers(32, 100));
         store.save(numbers(5));
-        QCOMPARE(store.load(), numbers(5));
+        QCOMPARE(store.load(), texts(numbers(5)));
     }
     const QSettings file(kApConfig, LegacyIni::format());
     QCOMPARE(file.value("common/total").toInt(), 5);
@@ -156,12 +156,12 @@ void BridgeStoresTest::profileExportAndImportCopyByteForByte()
     store.at(0).setValue("color/ledType", QVariantList{1, 63, 0, 0, 5, 0});
     const QString exported = dir.path(QStringLiteral("mine.pf"));
     TempWorkDir::write(QStringLiteral("mine.pf"), "an older export");
-    QVERIFY(store.exportTo(0, exported));
+    QCOMPARE(store.exportTo(0, exported), FileFailure::None);
     const QByteArray p1 = TempWorkDir::read(QStringLiteral("modules/setting/p1.bin"));
     QVERIFY(p1.contains("color=200, 201, 202"));
     QCOMPARE(TempWorkDir::read(QStringLiteral("mine.pf")), p1);
 
-    QVERIFY(store.replace(3, exported));
+    QCOMPARE(store.replace(3, exported), FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p4.bin")), p1);
     QCOMPARE(store.at(3).value("color/color").toStringList().size(), 21);
     QCOMPARE(store.at(3).value("color/color").toStringList().first(), QStringLiteral("200"));
@@ -178,7 +178,7 @@ void BridgeStoresTest::profileResetReplacesOnlyItsOwnFile()
     for (int n = 0; n < ProfileStore::kCount; ++n)
         before[n] = &store.at(n);
 
-    QVERIFY(store.resetToDefault(2));
+    QCOMPARE(store.resetToDefault(2), FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), QByteArray("[color]\ncolor=1, 2, 3\n"));
     QCOMPARE(store.at(2).value("color/color").toStringList(), QStringList({"1", "2", "3"}));
     for (int n : {0, 1, 3}) {
@@ -197,15 +197,15 @@ void BridgeStoresTest::aFailedReplacementKeepsTheOldProfile()
     QVERIFY(!old.isEmpty());
 
     // No pD.bin, an unreadable source, a folder as source.
-    QVERIFY(!store.resetToDefault(1));
-    QVERIFY(!store.replace(1, dir.path(QStringLiteral("missing.pf"))));
-    QVERIFY(!store.replace(1, dir.path(QStringLiteral("modules"))));
+    QCOMPARE(store.resetToDefault(1), FileFailure::Missing);
+    QCOMPARE(store.replace(1, dir.path(QStringLiteral("missing.pf"))), FileFailure::Missing);
+    QCOMPARE(store.replace(1, dir.path(QStringLiteral("modules"))), FileFailure::NotAFile);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p2.bin")), old);
     QCOMPARE(store.at(1).value("color/color").toStringList().size(), 21);
 
     // A failed export leaves the file that was at the target.
     TempWorkDir::write(QStringLiteral("keep.pf"), "keep");
-    QVERIFY(!store.exportTo(2, dir.path(QStringLiteral("keep.pf"))));
+    QCOMPARE(store.exportTo(2, dir.path(QStringLiteral("keep.pf"))), FileFailure::Missing);
     QCOMPARE(TempWorkDir::read(QStringLiteral("keep.pf")), QByteArray("keep"));
 }
 
@@ -215,7 +215,7 @@ void BridgeStoresTest::pendingWritesDoNotLeakIntoAReplacedProfile()
     TempWorkDir::write(QStringLiteral("modules/setting/pD.bin"), "[color]\ncolor=9, 9\n");
     ProfileStore store;
     store.at(0).setValue("userPicture/0", numbers(384));
-    QVERIFY(store.resetToDefault(0));
+    QCOMPARE(store.resetToDefault(0), FileFailure::None);
     QCoreApplication::processEvents();
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")), QByteArray("[color]\ncolor=9, 9\n"));
     QVERIFY(!store.at(0).contains("userPicture/0"));
@@ -230,7 +230,7 @@ void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
         binary[i] = char(i * 37);
     TempWorkDir::write(QStringLiteral("photo.pf"), binary);
     ProfileStore store;
-    QVERIFY(store.replace(2, dir.path(QStringLiteral("photo.pf"))));
+    QCOMPARE(store.replace(2, dir.path(QStringLiteral("photo.pf"))), FileFailure::None);
     QVERIFY(!store.at(2).contains("color/color"));
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), binary);
 }

@@ -137,8 +137,8 @@ void MacrosTest::aShorterSaveLeavesOnlyItsOwnSteps()
     TempWorkDir dir;
     MacroLibrary library;
     const QString name = library.create();
-    QVERIFY(library.saveSteps(name, {press("A"), press("B"), pause("10"), release("B"), release("A")}));
-    QVERIFY(library.saveSteps(name, {press("A"), pause("20"), release("A")}));
+    QCOMPARE(library.saveSteps(name, {press("A"), press("B"), pause("10"), release("B"), release("A")}), FileFailure::None);
+    QCOMPARE(library.saveSteps(name, {press("A"), pause("20"), release("A")}), FileFailure::None);
     const QSettings file(kMacro1, LegacyIni::format());
     QCOMPARE(file.value("config/total").toInt(), 3);
     QSettings macro(kMacro1, LegacyIni::format());
@@ -153,7 +153,7 @@ void MacrosTest::stepsAreStoredInTheLegacyDialect()
     MacroLibrary library;
     const QString name = library.create();
     library.setConfig(name, {3, 2}, 0);
-    QVERIFY(library.saveSteps(name, {press("A"), pause("50"), release("A")}));
+    QCOMPARE(library.saveSteps(name, {press("A"), pause("50"), release("A")}), FileFailure::None);
     QCOMPARE(TempWorkDir::read(kMacro1), QByteArray("[config]\n"
                                                     "did=0\n"
                                                     "index=3\n"
@@ -177,16 +177,16 @@ void MacrosTest::missingMacrosAreNeitherReadNorWritten()
 {
     TempWorkDir dir;
     MacroLibrary library;
-    QVERIFY(!library.saveSteps(QStringLiteral("Ghost"), {press("A")}));
+    QCOMPARE(library.saveSteps(QStringLiteral("Ghost"), {press("A")}), FileFailure::Missing);
     library.setConfig(QStringLiteral("Ghost"), {1, 1}, 0);
     QVERIFY(!QFile::exists(QStringLiteral("modules/macro/Ghost.bin")));
     QCOMPARE(library.steps(QStringLiteral("Ghost")), QStringList());
     QCOMPARE(library.config(QStringLiteral("Ghost"), 0), QVariantList());
     QCOMPARE(library.boundSlot(QStringLiteral("Ghost")), -1);
-    QVERIFY(!library.remove(QStringLiteral("Ghost")));
+    QCOMPARE(library.remove(QStringLiteral("Ghost")), FileFailure::Missing);
 
     const QString name = library.create();
-    QVERIFY(library.remove(name));
+    QCOMPARE(library.remove(name), FileFailure::None);
     QVERIFY(!QFile::exists(kMacro1));
 }
 
@@ -231,10 +231,10 @@ void MacrosTest::listingIgnoresCaseAndRenameNeverOverwrites()
     MacroLibrary library;
     QCOMPARE(library.fileNames(), QStringList({"folder.bin", "Macro. 001.bin", "macro. 002.bin"}));
 
-    QVERIFY(!library.rename(QStringLiteral("Macro. 001"), QStringLiteral("macro. 002")));
+    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("macro. 002")), FileFailure::NameTaken);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/macro/macro. 002.bin")), QByteArray("two"));
-    QVERIFY(!library.rename(QStringLiteral("Nothing"), QStringLiteral("Else")));
-    QVERIFY(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("Fire \u2605")));
+    QCOMPARE(library.rename(QStringLiteral("Nothing"), QStringLiteral("Else")), FileFailure::Missing);
+    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("Fire \u2605")), FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/macro/Fire \u2605.bin")), QByteArray("one"));
 }
 
@@ -243,20 +243,20 @@ void MacrosTest::importReplacesOnlyAnExistingMacroAndExportReplacesTheTarget()
     TempWorkDir dir;
     MacroLibrary library;
     TempWorkDir::write(QStringLiteral("shared.mc"), "[config]\ntotal=1\n[macro]\n0=9      [ms]\n");
-    QVERIFY(!library.importFrom(QStringLiteral("Macro. 001"), dir.path(QStringLiteral("shared.mc"))));
+    QCOMPARE(library.importFrom(QStringLiteral("Macro. 001"), dir.path(QStringLiteral("shared.mc"))), FileFailure::Missing);
     QVERIFY(!QFile::exists(kMacro1));
 
     const QString name = library.create();
     const QByteArray created = TempWorkDir::read(kMacro1);
-    QVERIFY(!library.importFrom(name, dir.path(QStringLiteral("missing.mc"))));
+    QCOMPARE(library.importFrom(name, dir.path(QStringLiteral("missing.mc"))), FileFailure::Missing);
     QCOMPARE(TempWorkDir::read(kMacro1), created);
-    QVERIFY(library.importFrom(name, dir.path(QStringLiteral("shared.mc"))));
+    QCOMPARE(library.importFrom(name, dir.path(QStringLiteral("shared.mc"))), FileFailure::None);
     QCOMPARE(library.steps(name), QStringList{pause("9")});
 
     TempWorkDir::write(QStringLiteral("out.mc"), "old export");
-    QVERIFY(library.exportTo(name, dir.path(QStringLiteral("out.mc"))));
+    QCOMPARE(library.exportTo(name, dir.path(QStringLiteral("out.mc"))), FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("out.mc")), TempWorkDir::read(kMacro1));
-    QVERIFY(!library.exportTo(QStringLiteral("Ghost"), dir.path(QStringLiteral("ghost.mc"))));
+    QCOMPARE(library.exportTo(QStringLiteral("Ghost"), dir.path(QStringLiteral("ghost.mc"))), FileFailure::Missing);
     QVERIFY(!QFile::exists(QStringLiteral("ghost.mc")));
 }
 
@@ -283,13 +283,13 @@ void MacrosTest::namesThatLeaveTheFolderAreRefused()
     MacroLibrary library;
     QVERIFY(!MacroLibrary::isSafeName(name));
     QVERIFY(!library.exists(name));
-    QVERIFY(!library.saveSteps(name, {press("A")}));
+    QCOMPARE(library.saveSteps(name, {press("A")}), FileFailure::Missing);
     library.setConfig(name, {1, 1}, 0);
-    QVERIFY(!library.remove(name));
-    QVERIFY(!library.importFrom(name, dir.path(QStringLiteral("chosen.mc"))));
-    QVERIFY(!library.exportTo(name, dir.path(QStringLiteral("out.mc"))));
-    QVERIFY(!library.rename(QStringLiteral("Good"), name));
-    QVERIFY(!library.rename(name, QStringLiteral("Taken")));
+    QCOMPARE(library.remove(name), FileFailure::Missing);
+    QCOMPARE(library.importFrom(name, dir.path(QStringLiteral("chosen.mc"))), FileFailure::Missing);
+    QCOMPARE(library.exportTo(name, dir.path(QStringLiteral("out.mc"))), FileFailure::Missing);
+    QCOMPARE(library.rename(QStringLiteral("Good"), name), FileFailure::BadName);
+    QCOMPARE(library.rename(name, QStringLiteral("Taken")), FileFailure::Missing);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/outside.bin")), QByteArray("[config]\ntotal=0\n"));
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")), QByteArray("[config]\ntotal=0\n"));
     QVERIFY(QFile::exists(QStringLiteral("modules/macro/Good.bin")));

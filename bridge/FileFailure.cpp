@@ -36,29 +36,10 @@ FileFailure fromErrno(int error)
 
 QString reasonKey(FileFailure failure)
 {
-    switch (failure) {
-    case FileFailure::None:
-        break;
-    case FileFailure::DiskFull:
-        return QStringLiteral("diskFull");
-    case FileFailure::NotWritable:
-        return QStringLiteral("notWritable");
-    case FileFailure::DiskError:
-        return QStringLiteral("diskError");
-    case FileFailure::NotAFile:
-        return QStringLiteral("notAFile");
-    case FileFailure::TooLarge:
-        return QStringLiteral("tooLarge");
-    case FileFailure::Unreadable:
-        return QStringLiteral("unreadable");
-    case FileFailure::Missing:
-        return QStringLiteral("missing");
-    case FileFailure::NameTaken:
-        return QStringLiteral("nameTaken");
-    case FileFailure::BadName:
-        return QStringLiteral("badName");
-    }
-    return QString();
+    // In the order of FileFailure.
+    static const char *const keys[] = {"",        "diskFull",   "notWritable", "diskError", "notAFile",
+                                       "tooLarge", "unreadable", "missing",     "nameTaken", "badName"};
+    return QString::fromLatin1(keys[int(failure)]);
 }
 
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 // Why a file was not written, read, renamed or removed, in the terms the user is told.
+// reasonKey relies on this order.
 enum class FileFailure { None, DiskFull, NotWritable, DiskError, NotAFile, TooLarge, Unreadable, Missing, NameTaken, BadName };
 
 namespace FileFailures {

@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The input as the steps the editor hands over, one per line; saved, they read back as they were.
     const QStringList lines = QString::fromUtf8(input).split(QLatin1Char('\n'));
     checkEncoding(lines, names);
-    FUZZ_CHECK(library.saveSteps(name, lines), input);
+    FUZZ_CHECK(library.saveSteps(name, lines) == FileFailure::None, input);
     QFile::remove(folder + u'/' + copy + QStringLiteral(".bin"));
     FUZZ_CHECK(QFile::copy(folder + u'/' + name + QStringLiteral(".bin"), folder + u'/' + copy + QStringLiteral(".bin")),
                input);

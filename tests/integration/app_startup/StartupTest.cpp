@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <linux/input-event-codes.h>
+#include <unistd.h>
 
 namespace {
 
@@ -246,6 +247,25 @@ private slots:
         QVERIFY(!second.acquire());
         SingleInstance unrelated(other);
         QVERIFY(unrelated.acquire());
+    }
+
+    // Left by a crash, emptied, damaged, or another user's: no running copy holds it.
+    void aLockNobodyHoldsDoesNotStopAStart()
+    {
+        const QString exe = m_folder->filePath(QStringLiteral("k3config"));
+        const QString lock = SingleInstance::lockPathFor(exe);
+        QVERIFY(lock.contains(QStringLiteral("k3config-%1-").arg(::getuid())));
+        for (const QByteArray &content : {QByteArray(), QByteArray("\xff\x01garbage"), QByteArray("999999999\nk3config\nhost\n")}) {
+            for (const bool foreign : {false, true}) {
+                QFile file(lock);
+                QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                file.write(content);
+                file.close();
+                QVERIFY(!foreign || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) == 0);
+                SingleInstance next(exe);
+                QVERIFY(next.acquire());
+            }
+        }
     }
 
     void udevRuleGrantsAccessToTheCataloguedKeyboard()

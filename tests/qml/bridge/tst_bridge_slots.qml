@@ -51,11 +51,13 @@ TestCase {
     function test_applicationConfiguration() {
         var config = [1, 2, 0, 1, 1, true, "file:///pictures/a.png", 0]
         ui_View.saveApConfig(config)
-        compare(ui_View.loadApConfig(), config)
+        // Read back from the file, as texts.
+        var stored = config.map(String)
+        compare(ui_View.loadApConfig(), stored)
         compare(typeof ui_View.getIsSkinShow(), "boolean")
         compare(ui_View.getCustomFilePath(), "")
         ui_View.resetApconfig()
-        compare(ui_View.loadApConfig(), config)
+        compare(ui_View.loadApConfig(), stored)
     }
 
     function test_hardwareDefinitions() {

@@ -167,13 +167,4 @@ SceneTestCase {
         tryCompare(notice, "visible", false, 2000)
         compare(notice.text, "")
     }
-
-    function test_notice_queue_keeps_the_newest() {
-        build()
-        var queue = createTemporaryQmlObject("import QtQuick; import \"qrc:/modules/qml/common/NoticeQueue.js\" as Q; "
-                                             + "QtObject { function run(w, s, t) { return Q.enqueue(w, s, t, 2) } }", scene)
-        compare(queue.run(["a", "b"], "x", "c"), ["b", "c"])
-        compare(queue.run(["a"], "x", "x"), ["a"])
-        compare(queue.run(["a"], "x", ""), ["a"])
-    }
 }

@@ -23,7 +23,8 @@ struct Options
     QCommandLineOption profile{QStringLiteral("profile"), QStringLiteral("Switch the keyboard to profile N (1-4)."),
                                QStringLiteral("N")};
     QCommandLineOption apply{QStringLiteral("apply-profile"),
-                             QStringLiteral("Send stored profile N to the keyboard, as ALL SAVE does."),
+                             QStringLiteral("Send stored profile N to the keyboard, as ALL SAVE does (needs the "
+                                            "running window)."),
                              QStringLiteral("N")};
     QCommandLineOption exportProfile{QStringLiteral("export-profile"),
                                      QStringLiteral("Write a copy of stored profile N to FILE."), QStringLiteral("N")};
@@ -104,12 +105,12 @@ struct Parser
 
     Options o;
     QCommandLineParser parser;
-    QCommandLineOption help;
-    QCommandLineOption version;
 };
 
-Parser::Parser() : help(parser.addHelpOption()), version(parser.addVersionOption())
+Parser::Parser()
 {
+    parser.addHelpOption();
+    parser.addVersionOption();
     parser.setApplicationDescription(QStringLiteral("Configures the K3 keyboard. Without options it opens the window; "
                                                     "with one, it asks the running window, or does the work itself "
                                                     "when none runs."));
@@ -144,22 +145,23 @@ Request parseCommandLine(const QStringList &arguments)
         return request;
     }
 
-    struct Choice { const QCommandLineOption &option; Request::Action action; };
-    const Choice choices[] = {{p.help, Request::Action::Help},
-                              {p.version, Request::Action::Version},
-                              {o.status, Request::Action::Status},
-                              {o.profile, Request::Action::Profile},
-                              {o.apply, Request::Action::ApplyProfile},
-                              {o.exportProfile, Request::Action::ExportProfile},
-                              {o.importProfile, Request::Action::ImportProfile},
-                              {o.reset, Request::Action::ResetProfile},
-                              {o.effect, Request::Action::Effect}};
+    // --help-all comes with the help option; it shows the same help here.
+    const std::pair<QString, Request::Action> choices[] = {{QStringLiteral("help"), Request::Action::Help},
+                                                           {QStringLiteral("help-all"), Request::Action::Help},
+                                                           {QStringLiteral("version"), Request::Action::Version},
+                                                           {o.status.names().first(), Request::Action::Status},
+                                                           {o.profile.names().first(), Request::Action::Profile},
+                                                           {o.apply.names().first(), Request::Action::ApplyProfile},
+                                                           {o.exportProfile.names().first(), Request::Action::ExportProfile},
+                                                           {o.importProfile.names().first(), Request::Action::ImportProfile},
+                                                           {o.reset.names().first(), Request::Action::ResetProfile},
+                                                           {o.effect.names().first(), Request::Action::Effect}};
     Reader read(parser, request);
     QStringList chosen;
-    for (const Choice &choice : choices) {
-        if (parser.isSet(choice.option)) {
-            chosen.append(QStringLiteral("--") + choice.option.names().last());
-            request.action = choice.action;
+    for (const auto &[name, action] : choices) {
+        if (parser.isSet(name)) {
+            chosen.append(QStringLiteral("--") + name);
+            request.action = action;
         }
     }
     if (chosen.size() > 1)

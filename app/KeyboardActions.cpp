@@ -4,6 +4,7 @@
 #include "Hid_Thread.h"
 #include "ProfileStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -16,10 +17,18 @@ QString profileMissing(int profile)
     return QStringLiteral("there is no profile %1 (profiles are 1 to 4)").arg(profile + 1);
 }
 
+// Requests come from other processes, whose current folder is not ours.
+QString notAbsolute(const QString &file)
+{
+    return QDir::isAbsolutePath(file) ? QString() : QStringLiteral("%1: not an absolute path").arg(file);
+}
+
 // Why a file cannot be read as a profile, or an empty text when it can be tried.
 QString unreadable(const QString &file)
 {
     const QFileInfo info(file);
+    if (const QString reason = notAbsolute(file); !reason.isEmpty())
+        return reason;
     if (!info.exists())
         return QStringLiteral("%1: no such file").arg(file);
     if (!info.isFile())
@@ -105,6 +114,8 @@ QString KeyboardActions::exportProfile(int profile, const QString &file)
 {
     if (!ProfileStore::isValid(profile))
         return profileMissing(profile);
+    if (const QString reason = notAbsolute(file); !reason.isEmpty())
+        return reason;
     if (QFileInfo(file).isDir())
         return QStringLiteral("%1: is a folder").arg(file);
     if (!m_profiles.exportTo(profile, file))

@@ -183,6 +183,13 @@ void ScriptingTest::withoutAWindowTheCommandLineTalksToTheKeyboardItself()
     const Run status = demo({QStringLiteral("--status")});
     QCOMPARE(status.code, 0);
     QVERIFY(status.out.contains("connected: yes\n"));
+
+    // Brightness 3 of 7 is 27 of the keyboard's 63; what is not given stays as stored.
+    const QByteArray stored = fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p1.bin")));
+    QVERIFY(stored.contains("ledType=0, 63, 3, 0, 7, 0"));
+    QCOMPARE(demo({"--effect", "breathing", "--brightness", "3", "--colour", "2"}, wireLog).code, 0);
+    QVERIFY(fileBytes(wireLog).split('\n').contains("F 00 08 01 1B 03 00 02 00 00"));
+    QVERIFY(fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p1.bin"))).contains("ledType=1, 27, 3, 0, 2, 0"));
 }
 
 void ScriptingTest::aSecondPlainStartShowsTheHiddenWindowAndExits1()
@@ -208,6 +215,7 @@ void ScriptingTest::badInputFailsWithOneLineAndChangesNothing_data()
     QTest::newRow("two actions") << QStringList{"--profile", "2", "--reset-profile", "2"} << false << 1;
     QTest::newRow("export without file") << QStringList{"--export-profile", "2"} << false << 1;
     QTest::newRow("unknown option") << QStringList{"--profiles", "2"} << false << 1;
+    QTest::newRow("unknown effect") << QStringList{"--effect", "sparkle"} << false << 1;
     QTest::newRow("import missing file") << QStringList{"--import-profile", "2", missing} << false << 2;
     QTest::newRow("import missing file, window") << QStringList{"--import-profile", "2", missing} << true << 2;
     QTest::newRow("import a folder, window") << QStringList{"--import-profile", "2", folder} << true << 2;

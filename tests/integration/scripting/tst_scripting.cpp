@@ -241,4 +241,4 @@ void ScriptingTest::badInputFailsWithOneLineAndChangesNothing()
 }
 
 QTEST_MAIN(ScriptingTest)
-#include "ScriptingTest.moc"
+#include "tst_scripting.moc"

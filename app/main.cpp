@@ -1,9 +1,9 @@
+#include "ApplicationFonts.h"
 #include "ExecutableFolder.h"
 #include "Program.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 
 int main(int argc, char *argv[])
 {
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     if (!instance.acquire())
         return 1;
     enterExecutableFolder(QCoreApplication::applicationFilePath());
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
+    registerApplicationFonts();
 
     Program program;
     program.start();

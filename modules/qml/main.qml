@@ -1,5 +1,6 @@
 import QtQuick
 import "basic"
+import "common"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
@@ -30,6 +31,11 @@ Item {
     readonly property string skinPath: "file:modules/img/skin" + skin_No + "/"
     property bool globalSettingSelected: false
     readonly property bool busy: busyIndicator.busy
+    // The named texts of the current language's [confirm] group.
+    property var confirmTexts: ({})
+    // ALL RESET changed only what the pages show: until the next save it can be taken back.
+    property bool resetUndoable: false
+    property int langBeforeReset: 0
 
     // Key presses and releases from the keyboard hook.
     signal msg_KB(bool isDown, int usbCode)
@@ -94,6 +100,7 @@ Item {
     }
 
     function translateStrings(code) {
+        confirmTexts = ui_View.getLanguageGroup(code, "confirm")
         page_Globalsetting.translateStrings()
         mainK3.translateStrings(code)
     }
@@ -106,6 +113,16 @@ Item {
     function stringAt(index, fallback) {
         var text = globalSetting_stringList[index]
         return (text === undefined || text === "") ? fallback : text
+    }
+
+    function confirmText(name, fallback) {
+        var text = confirmTexts[name]
+        return (text === undefined || text === "") ? fallback : text
+    }
+
+    // Asks `question` in the scene; onYes runs only when the user agrees.
+    function confirm(question, onYes) {
+        confirmBox.ask(question, onYes)
     }
 
     function topBarClicked(index) {
@@ -135,14 +152,29 @@ Item {
 
     function resetAll() {
         setProtectUI(800)
+        langBeforeReset = lang
         btnTotalResetClicked()
         page_Globalsetting.setLanguage(layout)
         lang = layout
+        resetUndoable = true
+        controlMenu()
+    }
+
+    // Nothing reached a file since ALL RESET: the pages read the profile again.
+    function undoReset() {
+        setProtectUI(800)
+        resetUndoable = false
+        mainK3.keyPage.initUI()
+        mainK3.colorPage.initUI()
+        mainK3.colorPage.playEffect(mainK3.colorPage.visible)
+        page_Globalsetting.setLanguage(langBeforeReset)
+        lang = langBeforeReset
         controlMenu()
     }
 
     function applyAll() {
         setProtectUI(2000)
+        resetUndoable = false
         btnTotalApplyClicked()
         controlMenu()
     }
@@ -154,6 +186,7 @@ Item {
 
     width: 1000
     height: 600
+    onProfileChanged: resetUndoable = false
 
     Timer {
         id: lockTimer
@@ -200,7 +233,9 @@ Item {
         objectName: "bottomBar"
         y: 600 - height
         enabled: !mainScene.globalSettingSelected
-        onResetAllClicked: mainScene.resetAll()
+        undoable: mainScene.resetUndoable
+        undoText: mainScene.confirmText("undoReset", "UNDO RESET")
+        onResetAllClicked: mainScene.resetUndoable ? mainScene.undoReset() : mainScene.resetAll()
         onApplyAllClicked: mainScene.applyAll()
     }
 
@@ -232,6 +267,14 @@ Item {
         id: settingsPanel
 
         objectName: "settingsPanel"
+    }
+
+    ConfirmBox {
+        id: confirmBox
+
+        objectName: "confirmBox"
+        yesText: mainScene.confirmText("yes", "YES")
+        noText: mainScene.confirmText("no", "NO")
     }
 
     BusyIndicator {

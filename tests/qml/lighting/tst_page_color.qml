@@ -318,6 +318,12 @@ ColorStage {
             keyClick(Qt.Key_2)
             compare(page.paletteColours.slice(3, 6), [0, 12, 0])
             compare(page.controller.engine.palette[4], 12)
+            // Past 255 the field shows and uses 255 as typed; a fourth digit is refused.
+            input.selectAll()
+            for (var key of [Qt.Key_3, Qt.Key_0, Qt.Key_0, Qt.Key_9])
+                keyClick(key)
+            compare(input.text, "255")
+            compare(page.paletteColours.slice(3, 6), [0, 255, 0])
         }
 
         function test_controls_follow_the_effect() {

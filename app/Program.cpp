@@ -3,6 +3,7 @@
 #include "InputHook.h"
 #include "LocalUrlOpener.h"
 #include "WindowKeyFilter.h"
+#include "WindowPlacement.h"
 #include "myQQuickView.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,8 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
 
 Program::~Program()
 {
+    if (m_started)
+        WindowPlacement::write(m_window->pos());
     QCoreApplication::instance()->removeEventFilter(m_keyFilter.get());
     m_hooks->removeHooks();
     m_hooks->setKeyboardCallback(nullptr, nullptr);
@@ -32,6 +35,9 @@ Program::~Program()
 void Program::start()
 {
     m_window->checkDevice();
+    m_window->move(WindowPlacement::initialPosition(WindowPlacement::read(), m_window->size(),
+                                                    WindowPlacement::availableScreens()));
     m_window->showNormal();
+    m_started = true;
     m_window->startUi();
 }

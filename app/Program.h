@@ -18,7 +18,8 @@ class Program
 public:
     explicit Program(const QUrl &scene = Widget::mainScene(),
                      std::unique_ptr<InputBackend> input = makePlatformInputBackend());
-    // Hooks are removed first, then the window stops the device monitor and goes.
+    // The window's place is kept for the next start; hooks are removed, then the window stops
+    // the device monitor and goes.
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -34,4 +35,5 @@ private:
     std::unique_ptr<InputHook> m_hooks;
     std::unique_ptr<WindowKeyFilter> m_keyFilter;
     std::unique_ptr<LocalUrlOpener> m_urlOpener;
+    bool m_started = false;
 };

@@ -29,10 +29,14 @@ Item {
     readonly property var sptoen: KeyLabels.sptoen
     // Every skin picture is this folder + its sub-path.
     readonly property string skinPath: "file:modules/img/skin" + skin_No + "/"
+    // The colour of each skin's pictures, for what the scene draws itself: selections, frames,
+    // focus. A skin without its own takes the first one's.
+    readonly property var skinAccents: ["#1fc8ff", "#ff3d4a"]
+    readonly property color skinAccent: skinAccents[skin_No - 1] || skinAccents[0]
     property bool globalSettingSelected: false
     readonly property bool busy: busyIndicator.busy
-    // The named texts of the current language's [confirm] group.
-    property var confirmTexts: ({})
+    // Named texts of the current language, by group ([confirm], [hint]) and name.
+    property var languageGroups: ({})
     // ALL RESET changed only what the pages show: until the next save it can be taken back.
     property bool resetUndoable: false
     property int langBeforeReset: 0
@@ -100,7 +104,8 @@ Item {
     }
 
     function translateStrings(code) {
-        confirmTexts = ui_View.getLanguageGroup(code, "confirm")
+        languageGroups = { confirm: ui_View.getLanguageGroup(code, "confirm"),
+                           hint: ui_View.getLanguageGroup(code, "hint") }
         page_Globalsetting.translateStrings()
         mainK3.translateStrings(code)
     }
@@ -115,8 +120,8 @@ Item {
         return (text === undefined || text === "") ? fallback : text
     }
 
-    function confirmText(name, fallback) {
-        var text = confirmTexts[name]
+    function groupText(group, name, fallback) {
+        var text = (languageGroups[group] || {})[name]
         return (text === undefined || text === "") ? fallback : text
     }
 
@@ -234,7 +239,7 @@ Item {
         y: 600 - height
         enabled: !mainScene.globalSettingSelected
         undoable: mainScene.resetUndoable
-        undoText: mainScene.confirmText("undoReset", "UNDO RESET")
+        undoText: mainScene.groupText("confirm", "undoReset", "UNDO RESET")
         onResetAllClicked: mainScene.resetUndoable ? mainScene.undoReset() : mainScene.resetAll()
         onApplyAllClicked: mainScene.applyAll()
     }
@@ -273,8 +278,8 @@ Item {
         id: confirmBox
 
         objectName: "confirmBox"
-        yesText: mainScene.confirmText("yes", "YES")
-        noText: mainScene.confirmText("no", "NO")
+        yesText: mainScene.groupText("confirm", "yes", "YES")
+        noText: mainScene.groupText("confirm", "no", "NO")
     }
 
     BusyIndicator {

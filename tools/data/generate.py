@@ -54,7 +54,8 @@ def language(code, strings, messages):
     return {"font": {"family": "Exo", "total": languages.STRING_COUNT},
             "strings": {str(k): s for k, s in enumerate(strings, start=1)},
             "msg": {str(i): m for i, m in enumerate(messages)},
-            "confirm": languages.CONFIRM[code]}
+            "confirm": languages.CONFIRM[code],
+            "hint": languages.HINT[code]}
 
 
 def main():

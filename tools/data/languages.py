@@ -84,6 +84,12 @@ CONFIRM = {
     },
 }
 
+# Hints of the scene, keyed by name in the group [hint].
+HINT = {
+    "031000": {"dragKey": "Drag a key of the keyboard onto this field"},
+    "111000": {"dragKey": "Arrastre una tecla del teclado a este campo"},
+}
+
 LANGUAGES = [
     ("031000", ENGLISH, ENGLISH_MESSAGES),
     ("111000", SPANISH, SPANISH_MESSAGES),

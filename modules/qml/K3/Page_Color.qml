@@ -478,7 +478,6 @@ Item {
             scale: width > 0 && height > 0
                    ? Math.min(1.0, keyboardArea.width / width, keyboardArea.height / height) : 1.0
             skinFolder: page.skinFolder
-            language: lang
             paintEnabled: page.paintingAllowed
             paintColour: Qt.rgba(page.editorColour[0] / 255, page.editorColour[1] / 255,
                                  page.editorColour[2] / 255, 1)

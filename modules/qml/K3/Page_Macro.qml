@@ -79,7 +79,7 @@ Item {
         if (row < 0)
             clearSteps()
         else
-            macroList.positionViewAtIndex(row, ListView.Contain)
+            Qt.callLater(() => macroList.positionViewAtIndex(macroRow, ListView.Contain))
     }
 
     function selectMacro(row) {
@@ -242,7 +242,8 @@ Item {
     }
 
     // Ends the inline rename. The list is read back from the folder, so it
-    // never shows a name whose rename failed.
+    // never shows a name whose rename failed; the renamed macro is selected, wherever
+    // its new name sorts.
     function finishRename(accept) {
         if (renamingRow < 0)
             return
@@ -255,7 +256,9 @@ Item {
             return
         var current = currentMacroName()
         ui_View.renameMacroIniFile(oldName, newName)
-        reloadMacroList(current === oldName ? [newName, oldName] : [current])
+        reloadMacroList([newName, oldName, current])
+        if (currentMacroName() !== current)
+            loadSteps()
     }
 
     width: 792

@@ -41,7 +41,7 @@ Item {
 
     // Load and reset overwrite a whole profile: only after the user agrees.
     function askThenReplace(entry, question, fallback, slot) {
-        mainScene.confirm(mainScene.confirmText(question, fallback).replace("%1", label(entry)), function () {
+        mainScene.confirm(mainScene.groupText("confirm", question, fallback).replace("%1", label(entry)), function () {
             ui_View[slot](entry)
             if (entry === currentIndex)
                 profileChanged(entry)
@@ -97,7 +97,8 @@ Item {
                     font.family: "Arial"
                     font.bold: true
                     font.pixelSize: globalSetting_size + 1
-                    color: entry.lit ? globalSetting_color_enable : globalSetting_color_disable
+                    // White on the lit picture, whatever the skin and text colour.
+                    color: entry.lit ? "#ffffff" : globalSetting_color_disable
                 }
 
                 MouseArea {

@@ -168,9 +168,8 @@ Item {
     }
 
     function updateTextColor() {
-        var rgb = chosenRgb
-        _Color = Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255,
-                         Defaults.brightnessValue(brightnessPosition) / 255)
+        var colour = Defaults.textColour(chosenRgb, brightnessPosition)
+        _Color = Qt.rgba(colour[0], colour[1], colour[2], colour[3])
     }
 
     function configList() {

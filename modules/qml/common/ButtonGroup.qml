@@ -54,9 +54,9 @@ Item {
                 width: (row.width - row.spacing * (repeater.count - 1)) / Math.max(1, repeater.count)
                 height: row.height
                 radius: 2
-                color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
+                color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.28)
                                 : (cellMouse.containsMouse ? "#26ffffff" : "transparent")
-                border.color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
+                border.color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.7)
                                        : "transparent"
 
                 Text {

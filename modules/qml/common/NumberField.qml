@@ -38,7 +38,7 @@ Item {
         height: parent.height
         radius: 2
         color: "#d0101214"
-        border.color: input.activeFocus ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.8)
+        border.color: input.activeFocus ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.8)
                                         : "#5a5e66"
 
         TextInput {

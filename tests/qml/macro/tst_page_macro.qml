@@ -30,6 +30,7 @@ Item {
     property string globalSetting_fontFamily: "Exo"
     property int globalSetting_size: 11
     property color globalSetting_color: "#00ffff"
+    property color skinAccent: "#1fc8ff"
     property color globalSetting_color_enable: "#ffffff"
     property color globalSetting_color_disable: "#aaaaaa"
     property int animation_speed: 10
@@ -381,6 +382,12 @@ Item {
             key(true, 5)
             page.addKey()
             compare(lastSaved()[0], "zap")
+            // Renaming another macro selects it under its new name, with its steps.
+            startRename(0)
+            typeText("zz")
+            keyClick(Qt.Key_Return)
+            compare(list.model.get(page.macroRow).textX, "zz")
+            compare(shownSteps().length, 5)
         }
 
         function test_rename_refused_or_failed_shows_stored_name() {

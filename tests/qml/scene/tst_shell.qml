@@ -93,6 +93,7 @@ SceneTestCase {
         verify(view.count("getKeydefine") > 0 && view.count("ui_88H_GetLEDType") > 0)
         tryCompare(scene, "busy", false, 1000)
         clickOn(item("resetAllButton"))
+        tryCompare(scene, "busy", false, 1000)
         clickOn(item("applyAllButton"))
         verify(!scene.resetUndoable, "a save ends the undo")
     }

@@ -396,7 +396,10 @@ Item {
             flickable: stepList
         }
 
+        // Without a macro there is nothing to measure.
         MacroCapacityBar {
+            objectName: "capacityBar"
+            visible: page.hasMacro
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom

@@ -63,8 +63,8 @@ Item {
                     id: cellText
 
                     anchors.fill: parent
-                    anchors.leftMargin: 4
-                    anchors.rightMargin: 4
+                    anchors.leftMargin: 1
+                    anchors.rightMargin: 1
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     // Long translations shrink a little rather than lose letters.

@@ -225,7 +225,7 @@ ColorStage {
             compare(page.speedLevel, 2, "speed kept while reports are blocked")
             compare(page.direction, 1)
             compare(page.colourIndex, 7)
-            compare(page.editorColour, [100, 110, 120])
+            compare(page.editorColour, [10, 20, 30], "no stale values from before")
 
             view.color = []
             view.pictures = {}

@@ -141,10 +141,12 @@ Item {
             compare(child("stepList").count, 0)
             verify(!child("recordButton").enabled)
             verify(!child("addPauseButton").enabled)
+            verify(!child("capacityBar").visible)
         }
 
         function test_selecting_a_macro_loads_its_steps() {
             selectMacro(1)
+            verify(child("capacityBar").visible)
             compare(ui_View.callsOf("loadMacroIni").pop().args, ["Macro. 002"])
             compare(shownSteps(), ui_View.files["Macro. 002"])
             compare(page.stepRow, -1)

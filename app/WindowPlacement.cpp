@@ -26,7 +26,7 @@ QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &siz
         }
     }
     const QRect primary = screens.first();
-    return primary.center() - QPoint(size.width() / 2, size.height() / 2);
+    return primary.topLeft() + QPoint((primary.width() - size.width()) / 2, (primary.height() - size.height()) / 2);
 }
 
 std::optional<QPoint> read(const QString &path)

@@ -33,6 +33,12 @@ function brightnessValue(position) {
     return 45 + position * 210 / 7
 }
 
+// The shipped text colour is the first skin's: while it is the one chosen, texts take the
+// colour of the skin shown instead. A colour the user picks is kept as picked.
+function skinTextRgb(rgb, skinRgb) {
+    return rgb.every((c, i) => c === palette[0][i]) ? skinRgb : rgb
+}
+
 // The interface text colour, as [r, g, b, a] in 0..1: the chosen colour at the chosen brightness,
 // but never so faint or so dark that it cannot be read on the dark scene. The brightness keeps
 // its whole range above a floor of half opacity; a dark colour is lifted toward white until its

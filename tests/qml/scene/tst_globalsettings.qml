@@ -178,6 +178,18 @@ SceneTestCase {
         compare(page.brightnessPosition, 2)
     }
 
+    // The shipped text colour follows the skin; a colour of the user's own stays.
+    function test_text_colour_follows_the_skin() {
+        startSettings()
+        page.chooseSkin(2)
+        compare(String(scene.skinAccent), "#ff3d4a")
+        fuzzyCompare(scene.globalSetting_color.r, 1, 0.002)
+        fuzzyCompare(scene.globalSetting_color.g, 0x3d / 255, 0.002)
+        page.setChosenRgb(255, 200, 150)
+        page.chooseSkin(1)
+        fuzzyCompare(scene.globalSetting_color.b, 150 / 255, 0.002)
+    }
+
     function test_palette_editor() {
         view.apConfig = stored
         startSettings()

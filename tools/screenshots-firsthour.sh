@@ -3,7 +3,7 @@
 # (emulated keyboard) under Xvfb, driven with real pointer events: the question before a profile
 # is replaced, the file dialogs and the "replace the file?" box on both skins, the 【 】 fields of
 # the key and macro pages, the lighting preview's labels on bright and dark keys, and the undo of
-# ALL RESET.
+# ALL RESET, and the profile menu in Spanish.
 #   tools/screenshots-firsthour.sh [build folder]      (default: build)
 set -euo pipefail
 
@@ -83,4 +83,6 @@ start_demo 1 1
 click "$profile2"
 click "$color_entry"
 shot labels-dark-es 0 2
+click "$profile3" 3
+shot profile-menu-es keep-pointer 1.3
 stop_demo

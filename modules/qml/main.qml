@@ -116,12 +116,15 @@ Item {
 
     // Interface text `index`, or `fallback` while the list has none there.
     function stringAt(index, fallback) {
-        var text = globalSetting_stringList[index]
-        return (text === undefined || text === "") ? fallback : text
+        return textOr(globalSetting_stringList[index], fallback)
     }
 
+    // Text `name` of the language file's group `group`, or `fallback` while it has none.
     function groupText(group, name, fallback) {
-        var text = (languageGroups[group] || {})[name]
+        return textOr((languageGroups[group] || {})[name], fallback)
+    }
+
+    function textOr(text, fallback) {
         return (text === undefined || text === "") ? fallback : text
     }
 

@@ -99,9 +99,8 @@ Item {
         actionModel.clear()
         stepRow = -1
         if (hasMacro) {
-            var rows = Steps.rowsFromSteps(ui_View.loadMacroIni(currentMacroName()), layout, enTosp)
-            for (var i = 0; i < rows.length; ++i)
-                actionModel.append(rows[i])
+            // One append for all rows: a damaged file may hold tens of thousands.
+            actionModel.append(Steps.rowsFromSteps(ui_View.loadMacroIni(currentMacroName()), layout, enTosp))
         }
         updateEncodedSize()
     }

@@ -7,6 +7,7 @@
 #include "ProfileStore.h"
 #include "TrayIcon.h"
 #include "WindowKeyFilter.h"
+#include "WindowPlacement.h"
 #include "myQQuickView.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,8 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
 
 Program::~Program()
 {
+    if (m_started)
+        WindowPlacement::write(m_window->pos());
     m_window->view()->profiles().setCurrentObserver(nullptr);
     // No request from outside reaches a window on its way out.
     if (!m_service.isEmpty())
@@ -51,9 +54,12 @@ Program::~Program()
 void Program::start(bool visible)
 {
     m_window->checkDevice();
+    m_window->move(WindowPlacement::initialPosition(WindowPlacement::read(), m_window->size(),
+                                                    WindowPlacement::availableScreens()));
     showTrayProfile(m_window->trayIcon(), m_window->view()->profiles().currentIndex());
     if (visible)
         m_window->showNormal();
+    m_started = true;
     m_window->startUi();
 }
 

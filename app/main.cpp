@@ -1,3 +1,4 @@
+#include "ApplicationFonts.h"
 #include "CommandLine.h"
 #include "CommandRunner.h"
 #include "ExecutableFolder.h"
@@ -11,7 +12,6 @@
 #endif
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLoggingCategory>
 
 namespace {
@@ -28,7 +28,7 @@ int startWindow(int argc, char *argv[], bool visible)
         return kExitUsage;
     }
     enterExecutableFolder(QCoreApplication::applicationFilePath());
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
+    registerApplicationFonts();
 
     Program program;
     program.start(visible);

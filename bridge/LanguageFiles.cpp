@@ -49,9 +49,25 @@ QVariantMap LanguageFiles::menu() const
     return map;
 }
 
+QString LanguageFiles::path(const QString &langCode) const
+{
+    return m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini");
+}
+
+QVariantMap LanguageFiles::group(const QString &langCode, const QString &name) const
+{
+    QSettings file(path(langCode), LegacyIni::format());
+    file.beginGroup(name);
+    QVariantMap texts;
+    const QStringList keys = file.childKeys();
+    for (const QString &key : keys)
+        texts.insert(key, SettingsValues::text(file.value(key)));
+    return texts;
+}
+
 LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
-    QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
+    QSettings file(path(langCode), LegacyIni::format());
     Texts texts;
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     // Texts are numbered from 1.

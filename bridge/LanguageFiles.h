@@ -19,10 +19,14 @@ public:
     // Display name -> language code of every language file.
     QVariantMap menu() const;
     Texts load(const QString &langCode) const;
+    // The texts of a group keyed by name; empty for a missing file or group.
+    QVariantMap group(const QString &langCode, const QString &name) const;
 
     // "ENGLISH", "CHINESE (Simp)", "ENGLISH (UNITED STATES)", ...
     static QString displayName(const QString &langCode);
 
 private:
+    QString path(const QString &langCode) const;
+
     QString m_folder;
 };

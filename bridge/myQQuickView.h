@@ -104,6 +104,8 @@ public slots:
     QVariantList ui_92H_GetUserPicture(uchar index);
     QVariant ui_A1H_GetCurrentProfile();
     QVariantList ui_B0H_GetColor();
+    // The named texts of one group of a language file ([confirm], ...): name -> text.
+    QVariantMap getLanguageGroup(QString langCode, QString group);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <hidapi/hidapi.h>
 
@@ -55,7 +56,7 @@ void Hid_Thread::scanDevices(const QList<DevInfo> &catalogue)
             if (!cmdPath.isEmpty() && !eventPath.isEmpty()) {
                 list[0] = {0, keyboard.productName, keyboard.type, cmdPath, eventPath,
                            qint32(keyboard.reportLength)};
-                qDebug() << "Connect" << 0;
+                qCDebug(linkLog) << "Connect" << 0;
             }
         }
         hid_free_enumeration(nodes);

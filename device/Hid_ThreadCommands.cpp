@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <QDebug>
 #include <QThreadPool>
@@ -20,7 +21,7 @@ void fillReport(uchar *report, const std::array<uchar, 8> &block)
 void Hid_Thread::write(const Block &block, const uchar *data, int n)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed %02X", block[0]);
+        qCDebug(linkLog, "cmd Failed %02X", block[0]);
         return;
     }
     fillReport(outReport, block);
@@ -33,7 +34,7 @@ void Hid_Thread::write(const Block &block, const uchar *data, int n)
 Hid_Thread::Exchange Hid_Thread::read(const Block &block, const Block &preset)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed");
+        qCDebug(linkLog, "cmd Failed");
         return Exchange::NoToken;
     }
     fillReport(outReport, block);
@@ -45,7 +46,7 @@ Hid_Thread::Exchange Hid_Thread::read(const Block &block, const Block &preset)
 void Hid_Thread::readData(const Block &block, uchar *data, int n)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed");
+        qCDebug(linkLog, "cmd Failed");
         return;
     }
     fillReport(outReport, block);

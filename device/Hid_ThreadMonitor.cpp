@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <hidapi/hidapi.h>
 
@@ -32,7 +33,7 @@ void Hid_Thread::eventMonitor(uint index)
     while (monitorRunning.load()) {
         hid_device *handle = openEventPath(index);
         if (!handle) {
-            qDebug() << "Device removed";
+            qCDebug(linkLog) << "Device removed";
             monitorRunning.store(false);
             return;
         }

@@ -1,5 +1,6 @@
 import QtQuick
 import "basic"
+import "common"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
@@ -28,8 +29,17 @@ Item {
     readonly property var sptoen: KeyLabels.sptoen
     // Every skin picture is this folder + its sub-path.
     readonly property string skinPath: "file:modules/img/skin" + skin_No + "/"
+    // The colour of each skin's pictures, for what the scene draws itself: selections, frames,
+    // focus. A skin without its own takes the first one's.
+    readonly property var skinAccents: ["#1fc8ff", "#ff3d4a"]
+    readonly property color skinAccent: skinAccents[skin_No - 1] || skinAccents[0]
     property bool globalSettingSelected: false
     readonly property bool busy: busyIndicator.busy
+    // Named texts of the current language, by group ([confirm], [hint]) and name.
+    property var languageGroups: ({})
+    // ALL RESET changed only what the pages show: until the next save it can be taken back.
+    property bool resetUndoable: false
+    property int langBeforeReset: 0
 
     // Key presses and releases from the keyboard hook.
     signal msg_KB(bool isDown, int usbCode)
@@ -103,6 +113,8 @@ Item {
     }
 
     function translateStrings(code) {
+        languageGroups = { confirm: ui_View.getLanguageGroup(code, "confirm"),
+                           hint: ui_View.getLanguageGroup(code, "hint") }
         page_Globalsetting.translateStrings()
         mainK3.translateStrings(code)
     }
@@ -113,8 +125,21 @@ Item {
 
     // Interface text `index`, or `fallback` while the list has none there.
     function stringAt(index, fallback) {
-        var text = globalSetting_stringList[index]
+        return textOr(globalSetting_stringList[index], fallback)
+    }
+
+    // Text `name` of the language file's group `group`, or `fallback` while it has none.
+    function groupText(group, name, fallback) {
+        return textOr((languageGroups[group] || {})[name], fallback)
+    }
+
+    function textOr(text, fallback) {
         return (text === undefined || text === "") ? fallback : text
+    }
+
+    // Asks `question` in the scene; onYes runs only when the user agrees.
+    function confirm(question, onYes) {
+        confirmBox.ask(question, onYes)
     }
 
     function topBarClicked(index) {
@@ -144,14 +169,29 @@ Item {
 
     function resetAll() {
         setProtectUI(800)
+        langBeforeReset = lang
         btnTotalResetClicked()
         page_Globalsetting.setLanguage(layout)
         lang = layout
+        resetUndoable = true
+        controlMenu()
+    }
+
+    // Nothing reached a file since ALL RESET: the pages read the profile again.
+    function undoReset() {
+        setProtectUI(800)
+        resetUndoable = false
+        mainK3.keyPage.initUI()
+        mainK3.colorPage.initUI()
+        mainK3.colorPage.playEffect(mainK3.colorPage.visible)
+        page_Globalsetting.setLanguage(langBeforeReset)
+        lang = langBeforeReset
         controlMenu()
     }
 
     function applyAll() {
         setProtectUI(2000)
+        resetUndoable = false
         btnTotalApplyClicked()
         controlMenu()
     }
@@ -163,6 +203,7 @@ Item {
 
     width: 1000
     height: 600
+    onProfileChanged: resetUndoable = false
 
     Timer {
         id: lockTimer
@@ -209,7 +250,9 @@ Item {
         objectName: "bottomBar"
         y: 600 - height
         enabled: !mainScene.globalSettingSelected
-        onResetAllClicked: mainScene.resetAll()
+        undoable: mainScene.resetUndoable
+        undoText: mainScene.groupText("confirm", "undoReset", "UNDO RESET")
+        onResetAllClicked: mainScene.resetUndoable ? mainScene.undoReset() : mainScene.resetAll()
         onApplyAllClicked: mainScene.applyAll()
     }
 
@@ -241,6 +284,14 @@ Item {
         id: settingsPanel
 
         objectName: "settingsPanel"
+    }
+
+    ConfirmBox {
+        id: confirmBox
+
+        objectName: "confirmBox"
+        yesText: mainScene.groupText("confirm", "yes", "YES")
+        noText: mainScene.groupText("confirm", "no", "NO")
     }
 
     BusyIndicator {

@@ -1,10 +1,10 @@
 #include "SceneStart.h"
 
+#include "ApplicationFonts.h"
 #include "InputBackend.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
-#include <QFontDatabase>
 #include <QQuickItem>
 #include <QTest>
 
@@ -42,7 +42,7 @@ bool SceneProgram::start(int timeoutMs)
         m_error = QStringLiteral("cannot copy the run-time data to ") + m_folder->path();
         return false;
     }
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
+    registerApplicationFonts();
     m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>());
     m_program->start();
     if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {

@@ -50,10 +50,12 @@ def hardware_tables():
             "1": hardware_section(keyboard.spanish_label)}
 
 
-def language(strings, messages):
+def language(code, strings, messages):
     return {"font": {"family": "Exo", "total": languages.STRING_COUNT},
             "strings": {str(k): s for k, s in enumerate(strings, start=1)},
-            "msg": {str(i): m for i, m in enumerate(messages)}}
+            "msg": {str(i): m for i, m in enumerate(messages)},
+            "confirm": languages.CONFIRM[code],
+            "hint": languages.HINT[code]}
 
 
 def main():
@@ -76,7 +78,7 @@ def main():
 
     for code, strings, messages in languages.LANGUAGES:
         inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(strings, messages), legacy=False)
+                      language(code, strings, messages), legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

@@ -63,6 +63,33 @@ SPANISH_MESSAGES = [
     "No se puede abrir este archivo de imagen: ",
 ]
 
+# The scene's question before a whole profile is replaced, and the undo of ALL RESET;
+# keyed by name in the group [confirm]. %1 is the profile's label (P01..P04).
+CONFIRM = {
+    "031000": {
+        "profileLoad": "Replace profile %1 with a profile file? Its keys, lighting and pictures are overwritten.",
+        "profileReset": "Reset profile %1 to its defaults? Its keys, lighting and pictures are overwritten.",
+        "yes": "YES",
+        "no": "NO",
+        "undoReset": "UNDO RESET",
+    },
+    "111000": {
+        "profileLoad": "\u00bfReemplazar el perfil %1 por un archivo de perfil? Se sobrescriben sus teclas, "
+                       "su iluminaci\u00f3n y sus im\u00e1genes.",
+        "profileReset": "\u00bfRestablecer el perfil %1? Se sobrescriben sus teclas, su iluminaci\u00f3n "
+                        "y sus im\u00e1genes.",
+        "yes": "S\u00cd",
+        "no": "NO",
+        "undoReset": "DESHACER",
+    },
+}
+
+# Hints of the scene, keyed by name in the group [hint].
+HINT = {
+    "031000": {"dragKey": "Drag a key of the keyboard onto this field"},
+    "111000": {"dragKey": "Arrastre una tecla del teclado a este campo"},
+}
+
 LANGUAGES = [
     ("031000", ENGLISH, ENGLISH_MESSAGES),
     ("111000", SPANISH, SPANISH_MESSAGES),

@@ -65,6 +65,7 @@ QtObject {
     function getCustomFilePath() { record("getCustomFilePath", arguments); return customFilePath }
     function chkLanguages() { record("chkLanguages", arguments); return languages }
     function getGlobalStrings(code) { record("getGlobalStrings", arguments); return strings[code] || [""] }
+    function getLanguageGroup(code, group) { return ({}) }
     function createMacroIni() { record("createMacroIni", arguments); return "" }
     function deleteMacroIni(name) { record("deleteMacroIni", arguments); return false }
     function getMacroIniNames() { record("getMacroIniNames", arguments); return [] }

@@ -1,4 +1,5 @@
 #include "LegacyIni.h"
+#include "LinkLog.h"
 #include "ScriptedDialogs.h"
 #include "TempWorkDir.h"
 #include "myQQuickView.h"
@@ -68,6 +69,7 @@ const QStringList kSlots{
     "QVariantList ui_92H_GetUserPicture(uchar)",
     "QVariant ui_A1H_GetCurrentProfile()",
     "QVariantList ui_B0H_GetColor()",
+    "QVariantMap getLanguageGroup(QString,QString)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.
@@ -310,6 +312,9 @@ void BridgeViewTest::hardwareTablesFollowTheLanguageSetting()
     TempWorkDir::write(QStringLiteral("modules/setting/HWDef1.bin"),
                        "[0]\ntotal_HW=0\ntotal_FW=101\n[1]\ntotal_HW=0\ntotal_FW=111\n");
     auto view = makeView();
+    // The link's debug texts keep their words but stay off unless asked for.
+    QVERIFY(!linkLog().isDebugEnabled());
+    QLoggingCategory::setFilterRules(QStringLiteral("k3config.link.debug=true"));
     QTest::ignoreMessage(QtDebugMsg, "test \"0\" 0");
     QCOMPARE(view->loadHWDef(), (QVariantList{0, 100}));
     view->saveApConfig({1, 1, 0, 0, 1});
@@ -318,6 +323,7 @@ void BridgeViewTest::hardwareTablesFollowTheLanguageSetting()
     view->saveApConfig({1, 1, 0, 0, 0});
     QTest::ignoreMessage(QtDebugMsg, "test1 1");
     QCOMPARE(view->loadLangName(1), (QVariantList{0, 111}));
+    QLoggingCategory::setFilterRules(QString());
 }
 
 

@@ -24,6 +24,11 @@ void Hid_Thread::stopMonitor()
         monitorThread.join();
 }
 
+bool Hid_Thread::isMonitorRunning() const
+{
+    return monitorRunning.load();
+}
+
 void Hid_Thread::eventMonitor(uint index)
 {
     const std::optional<HidDevice> device = deviceAt(index);
@@ -34,6 +39,7 @@ void Hid_Thread::eventMonitor(uint index)
         if (!handle) {
             qDebug() << "Device removed";
             monitorRunning.store(false);
+            emit keyboardRemoved();
             return;
         }
         uchar report[EventReportSize] = {};

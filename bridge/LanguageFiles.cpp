@@ -61,5 +61,8 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
+    file.beginGroup(QStringLiteral("notice"));
+    for (const QString &key : file.childKeys())
+        texts.notices.insert(key, SettingsValues::text(file.value(key)));
     return texts;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -12,6 +13,7 @@ public:
     {
         QStringList strings;  // font family, then interface strings 1..N
         QStringList messages; // msg/0 .. msg/3
+        QMap<QString, QString> notices; // [notice]: name -> text with %1.. placeholders
     };
 
     explicit LanguageFiles(const QString &folder = QStringLiteral("./modules/i18n"));
@@ -19,6 +21,8 @@ public:
     // Display name -> language code of every language file.
     QVariantMap menu() const;
     Texts load(const QString &langCode) const;
+
+    static constexpr const char *kEnglish = "031000";
 
     // "ENGLISH", "CHINESE (Simp)", "ENGLISH (UNITED STATES)", ...
     static QString displayName(const QString &langCode);

@@ -119,6 +119,16 @@ void myQQuickView::detectMouse(bool isDown, uint button, uint x, uint y)
     invokeRoot("detectMouse", Qt::QueuedConnection, {QVariant(isDown), QVariant(button), QVariant(x), QVariant(y)});
 }
 
+void myQQuickView::showNotice(const QString &text)
+{
+    invokeRoot("showNotice", Qt::AutoConnection, {text});
+}
+
+QString myQQuickView::noticeText(const QString &key, const QStringList &args) const
+{
+    return m_notices.text(key, args);
+}
+
 void myQQuickView::syncFW()
 {
     if (!m_device)

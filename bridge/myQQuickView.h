@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceEventSink.h"
+#include "NoticeTexts.h"
 
 #include <QList>
 #include <QMap>
@@ -44,6 +45,11 @@ public:
     // Called by the input hooks on the GUI thread; forwarded to QML queued.
     void detectKeyboard(bool isDown, int usbCode);
     void detectMouse(bool isDown, uint button, uint x, uint y);
+
+    // A short notice in the scene that does not stop the user; `text` comes from noticeText.
+    void showNotice(const QString &text);
+    // Notice `key` of the current language, its %1, %2, ... filled from args.
+    QString noticeText(const QString &key, const QStringList &args = {}) const;
 
 public slots:
     void syncFW();
@@ -118,6 +124,7 @@ private:
     std::unique_ptr<AppConfigStore> m_apConfig;
     std::unique_ptr<ProfileStore> m_profiles;
     QStringList m_messages;
+    NoticeTexts m_notices;
     uchar m_layoutMode = 0;
     QMap<QString, uchar> m_keyNames;
     // Event reports from the monitor's thread, waiting for the GUI thread.

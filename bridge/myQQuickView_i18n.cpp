@@ -11,8 +11,10 @@ QVariantMap myQQuickView::chkLanguages()
 
 QStringList myQQuickView::getGlobalStrings(QString langCode)
 {
-    LanguageFiles::Texts texts = LanguageFiles().load(langCode);
+    const LanguageFiles files;
+    LanguageFiles::Texts texts = files.load(langCode);
     m_messages = texts.messages;
+    m_notices = NoticeTexts(texts.notices, files.load(QString::fromLatin1(LanguageFiles::kEnglish)).notices);
     return texts.strings;
 }
 

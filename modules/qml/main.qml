@@ -1,10 +1,11 @@
 import QtQuick
 import "basic"
+import "common"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
-// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse
-// and zzzMorvel by name; the pages read the properties below by name.
+// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
+// zzzMorvel and showNotice by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -73,6 +74,11 @@ Item {
     function zzzMorvel(profileNo, effect, brightness, speed) {
         mainK3.zzzMorvel(profileNo)
         mainK3.colorPage.tongbu(effect, brightness, speed)
+    }
+
+    // A failure the user must know of, in the current language's words; the scene stays usable.
+    function showNotice(text) {
+        notice.show(text)
     }
 
     function controlMenu() {
@@ -238,5 +244,11 @@ Item {
         id: busyIndicator
 
         objectName: "busyIndicator"
+    }
+
+    Notice {
+        id: notice
+
+        objectName: "notice"
     }
 }

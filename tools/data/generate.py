@@ -50,10 +50,11 @@ def hardware_tables():
             "1": hardware_section(keyboard.spanish_label)}
 
 
-def language(strings, messages):
+def language(strings, messages, notices):
     return {"font": {"family": "Exo", "total": languages.STRING_COUNT},
             "strings": {str(k): s for k, s in enumerate(strings, start=1)},
-            "msg": {str(i): m for i, m in enumerate(messages)}}
+            "msg": {str(i): m for i, m in enumerate(messages)},
+            "notice": notices}
 
 
 def main():
@@ -74,9 +75,9 @@ def main():
     for n, effect in enumerate(profiles.EFFECTS, start=1):
         inifile.write(os.path.join(setting, "p%d.bin" % n), profiles.profile(effect), legacy=True)
 
-    for code, strings, messages in languages.LANGUAGES:
+    for code, strings, messages, notices in languages.LANGUAGES:
         inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(strings, messages), legacy=False)
+                      language(strings, messages, notices), legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

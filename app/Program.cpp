@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 
-Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
+Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input, KeyboardWatch watch)
     : m_window(std::make_unique<Widget>(nullptr, scene))
     // The tables keep the layout read from the hardware definition file,
     // even when discovery later reads another one from the keyboard.
@@ -17,6 +17,7 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
 {
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());
+    m_window->watchKeyboard(std::move(watch));
     QCoreApplication::instance()->installEventFilter(m_keyFilter.get());
 }
 

@@ -17,7 +17,8 @@ class Program
 {
 public:
     explicit Program(const QUrl &scene = Widget::mainScene(),
-                     std::unique_ptr<InputBackend> input = makePlatformInputBackend());
+                     std::unique_ptr<InputBackend> input = makePlatformInputBackend(),
+                     KeyboardWatch watch = {});
     // Hooks are removed first, then the window stops the device monitor and goes.
     ~Program();
     Program(const Program &) = delete;

@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     enterExecutableFolder(QCoreApplication::applicationFilePath());
     QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
 
-    Program program;
+    Program program(Widget::mainScene(), makePlatformInputBackend(), makeKeyboardWatch());
     program.start();
     return app.exec();
 }

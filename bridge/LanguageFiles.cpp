@@ -49,6 +49,16 @@ QVariantMap LanguageFiles::menu() const
     return map;
 }
 
+QMap<QString, QString> LanguageFiles::namedTexts(QSettings &file, const QString &group)
+{
+    QMap<QString, QString> texts;
+    file.beginGroup(group);
+    for (const QString &key : file.childKeys())
+        texts.insert(key, SettingsValues::text(file.value(key)));
+    file.endGroup();
+    return texts;
+}
+
 LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
     QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
@@ -61,8 +71,7 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
-    file.beginGroup(QStringLiteral("notice"));
-    for (const QString &key : file.childKeys())
-        texts.notices.insert(key, SettingsValues::text(file.value(key)));
+    texts.notices = namedTexts(file, QStringLiteral("notice"));
+    texts.connection = namedTexts(file, QStringLiteral("connection"));
     return texts;
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariantMap>
 
+class QSettings;
+
 // The language files lang_LLLCCC.ini of the language folder.
 class LanguageFiles
 {
@@ -14,6 +16,7 @@ public:
         QStringList strings;  // font family, then interface strings 1..N
         QStringList messages; // msg/0 .. msg/3
         QMap<QString, QString> notices; // [notice]: name -> text with %1.. placeholders
+        QMap<QString, QString> connection; // [connection]: the keyboard indicator's texts, as notices
     };
 
     explicit LanguageFiles(const QString &folder = QStringLiteral("./modules/i18n"));
@@ -28,5 +31,7 @@ public:
     static QString displayName(const QString &langCode);
 
 private:
+    static QMap<QString, QString> namedTexts(QSettings &file, const QString &group);
+
     QString m_folder;
 };

@@ -3,6 +3,7 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "DeviceBlocks.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -49,6 +50,7 @@ myQQuickView::myQQuickView(QWidget *parent)
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
     rebuildKeyNames();
+    connect(&m_connection, &ConnectionStatus::changed, this, &myQQuickView::showConnection);
 }
 
 // The settings objects are destroyed with the bridge, which writes any change
@@ -61,8 +63,11 @@ myQQuickView::~myQQuickView()
 void myQQuickView::setDevice(Hid_Thread *device)
 {
     m_device = device;
-    if (m_device)
-        m_device->setEventSink(this);
+    if (!m_device)
+        return;
+    m_device->setEventSink(this);
+    // From the transfer's thread: the notice waits for the GUI thread.
+    connect(m_device, &Hid_Thread::commandFailed, this, &myQQuickView::noticeNotSent, Qt::QueuedConnection);
 }
 
 Hid_Thread *myQQuickView::device() const
@@ -129,17 +134,52 @@ QString myQQuickView::noticeText(const QString &key, const QStringList &args) co
     return m_notices.text(key, args);
 }
 
+QString myQQuickView::firmwareText() const
+{
+    return DeviceBlocks::firmwareText(m_firmware);
+}
+
+// What the keyboard does not answer keeps its value: a failed read's presets are not its state.
 void myQQuickView::syncFW()
 {
     if (!m_device)
         return;
     quint16 version = 0;
-    m_device->hid_80H_GetFWVersion(version, m_layoutMode);
-    uchar profile = m_profiles->currentIndex();
-    m_device->hid_A1H_GetCurrentProfile(profile);
-    m_profiles->setCurrentIndex(profile);
+    uchar layout = m_layoutMode;
+    if (m_device->hid_80H_GetFWVersion(version, layout)) {
+        m_firmware = version;
+        m_layoutMode = layout;
+    }
+    uchar profile = 0;
+    if (m_device->hid_A1H_GetCurrentProfile(profile))
+        m_profiles->setCurrentIndex(profile);
     // The key names depend on the layout mode just read.
     rebuildKeyNames();
+}
+
+void myQQuickView::syncDevice()
+{
+    invokeRoot("syncDevice", Qt::QueuedConnection);
+}
+
+void myQQuickView::showConnection()
+{
+    invokeRoot("showConnection", Qt::AutoConnection,
+               {m_connection.stateName(), m_connection.text(), m_connection.detail()});
+}
+
+bool myQQuickView::keyboardReachable()
+{
+    if (m_device && !m_device->devices().value(qsizetype(m_device->currentDevice())).cmdPath.isEmpty())
+        return true;
+    noticeNotSent();
+    return false;
+}
+
+void myQQuickView::noticeNotSent()
+{
+    const bool connected = m_device && m_device->isConnected();
+    showNotice(noticeText(connected ? QStringLiteral("notSentNoAnswer") : QStringLiteral("notSentNotConnected")));
 }
 
 void myQQuickView::initUI()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConnectionStatus.h"
 #include "DeviceEventSink.h"
 #include "NoticeTexts.h"
 
@@ -50,6 +51,13 @@ public:
     void showNotice(const QString &text);
     // Notice `key` of the current language, its %1, %2, ... filled from args.
     QString noticeText(const QString &key, const QStringList &args = {}) const;
+
+    // The keyboard's state as the scene's indicator shows it; the tray follows `changed`.
+    ConnectionStatus &connection() { return m_connection; }
+    // Firmware version text of the last synchronisation, as ui_80H_GetFWVersion gives it.
+    QString firmwareText() const;
+    // The keyboard is there again: the scene shows its layout, profile and lighting anew.
+    void syncDevice();
 
 public slots:
     void syncFW();
@@ -115,6 +123,10 @@ private:
     void deliverEvents();
     void rebuildKeyNames();
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+    // False, with a notice, when the keyboard is not there to take a command.
+    bool keyboardReachable();
+    void noticeNotSent();
+    void showConnection();
     int currentDeviceId() const;
 
     Hid_Thread *m_device = nullptr;
@@ -125,6 +137,8 @@ private:
     std::unique_ptr<ProfileStore> m_profiles;
     QStringList m_messages;
     NoticeTexts m_notices;
+    ConnectionStatus m_connection;
+    quint16 m_firmware = 0;
     uchar m_layoutMode = 0;
     QMap<QString, uchar> m_keyNames;
     // Event reports from the monitor's thread, waiting for the GUI thread.

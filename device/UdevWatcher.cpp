@@ -1,6 +1,7 @@
 #include "UdevWatcher.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -29,7 +30,7 @@ UdevWatcher::~UdevWatcher()
 
 bool UdevWatcher::belongsTo(const char *devpath, quint16 vid, quint16 pid)
 {
-    return devpath && QByteArray(devpath).contains(QByteArray::asprintf(":%04X:%04X.", vid, pid));
+    return devpath && QByteArray(devpath).contains(QString::asprintf(":%04X:%04X.", vid, pid).toLatin1());
 }
 
 void UdevWatcher::receive()

@@ -5,7 +5,7 @@ import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
 // The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
-// zzzMorvel and showNotice by name; the pages read the properties below by name.
+// zzzMorvel, showNotice, syncDevice and showConnection by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -42,11 +42,32 @@ Item {
         layout = Number(ui_View.ui_80H_GetHWMode())
         page_Globalsetting.initUI()
         mainK3.initUI()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // The keyboard is there again (plugged in, or the machine woke up): its layout, profile and
+    // lighting as at start-up. Reports held back after an apply that never reached it count no more.
+    function syncDevice() {
+        disableTongbu = 0
+        layout = Number(ui_View.ui_80H_GetHWMode())
+        mainK3.syncDevice()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // Without an answer from the keyboard there is no lighting state to show: the page keeps the profile's.
+    function syncLighting() {
         var effect = ui_View.ui_88H_GetLEDTypeX()
-        // Without a keyboard there is no lighting state to show.
         if (effect.length >= 3)
             mainK3.colorPage.tongbu(effect[0], effect[1], effect[2])
-        changeLang(layout)
+    }
+
+    // "connected", "notConnected" or "emulated", with its text and the keyboard's name and firmware.
+    function showConnection(connection, text, detail) {
+        topBar.connection = String(connection)
+        topBar.connectionText = String(text)
+        topBar.connectionDetail = String(detail)
     }
 
     function run() {

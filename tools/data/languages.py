@@ -1,4 +1,4 @@
-"""Interface texts of the shipped languages: (code, strings 1..124, messages 0..3, notices)."""
+"""Interface texts of the shipped languages: (code, strings 1..124, messages 0..3, notices, connection)."""
 
 ENGLISH = [
     "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -88,6 +88,8 @@ ENGLISH_NOTICES = {
     "missing": "the file is missing",
     "nameTaken": "a macro of that name already exists",
     "badName": "that name is not allowed",
+    "notSentNotConnected": "Not sent: the keyboard is not connected",
+    "notSentNoAnswer": "Not sent: the keyboard did not answer",
 }
 
 SPANISH_NOTICES = {
@@ -113,10 +115,27 @@ SPANISH_NOTICES = {
     "missing": "falta el archivo",
     "nameTaken": "ya existe una macro con ese nombre",
     "badName": "ese nombre no est\u00e1 permitido",
+    "notSentNotConnected": "No enviado: el teclado no est\u00e1 conectado",
+    "notSentNoAnswer": "No enviado: el teclado no ha respondido",
+}
+
+# The top bar's indicator of the keyboard, keyed by state; "detail" is its tip.
+ENGLISH_CONNECTION = {
+    "connected": "connected",
+    "notConnected": "not connected",
+    "emulated": "demo: emulated keyboard",
+    "detail": "%1, firmware %2",
+}
+
+SPANISH_CONNECTION = {
+    "connected": "conectado",
+    "notConnected": "no conectado",
+    "emulated": "demo: teclado emulado",
+    "detail": "%1, firmware %2",
 }
 
 LANGUAGES = [
-    ("031000", ENGLISH, ENGLISH_MESSAGES, ENGLISH_NOTICES),
-    ("111000", SPANISH, SPANISH_MESSAGES, SPANISH_NOTICES),
+    ("031000", ENGLISH, ENGLISH_MESSAGES, ENGLISH_NOTICES, ENGLISH_CONNECTION),
+    ("111000", SPANISH, SPANISH_MESSAGES, SPANISH_NOTICES, SPANISH_CONNECTION),
 ]
 STRING_COUNT = 124

@@ -33,7 +33,9 @@ Item {
         objectName: "connectionIndicator"
         anchors.right: commandBackground.left
         anchors.rightMargin: 12
-        anchors.verticalCenter: settingsButton.verticalCenter
+        // Above the bar's frame line, clear of the buttons' frame.
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: -5
     }
 
     Button_2state {

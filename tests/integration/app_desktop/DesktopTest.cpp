@@ -1,18 +1,30 @@
 #include "ApConfigValues.h"
+#include "DemoPlugSignals.h"
+#include "K3Emulator.h"
+#include "PrivateBus.h"
 #include "Program.h"
+#include "SceneAccess.h"
+#include "SceneStart.h"
 #include "SingleInstance.h"
+#include "SleepWatcher.h"
 #include "Ui_Controler.h"
 #include "myQQuickView.h"
 
+#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QQuickItem>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <unistd.h>
 
 namespace {
 
@@ -80,6 +92,44 @@ struct DemoProcess
         }
     }
 };
+
+// Milliseconds until `done` holds, polled finely; -1 after timeoutMs.
+qint64 millisecondsUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return -1;
+        QTest::qWait(2);
+    }
+    return clock.elapsed();
+}
+
+// The command codes sent to the keyboard, in order.
+QList<int> commandsSent()
+{
+    QList<int> codes;
+    for (const K3Emulator::Record &r : K3Emulator::instance().wireLog()) {
+        if (r.kind == K3Emulator::Kind::FeatureOut)
+            codes.append(uchar(r.bytes.at(1)));
+    }
+    return codes;
+}
+
+bool sentAnything()
+{
+    const QList<K3Emulator::Record> log = K3Emulator::instance().wireLog();
+    return std::any_of(log.cbegin(), log.cend(), [](const K3Emulator::Record &r) { return r.toDevice(); });
+}
+
+// With K3_SCREENSHOTS_DIR set (docs/screenshots/connection-screenshots.sh), the window as it is.
+void screenshot(QWidget &window, const char *name)
+{
+    const QString folder = qEnvironmentVariable("K3_SCREENSHOTS_DIR");
+    if (!folder.isEmpty())
+        QVERIFY(window.grab().save(folder + u'/' + QLatin1String(name)));
+}
 
 } // namespace
 
@@ -192,6 +242,93 @@ private slots:
         QVERIFY(!program.window().isVisible());
         emit program.window().trayIcon()->activated(QSystemTrayIcon::DoubleClick);
         QVERIFY(QTest::qWaitForWindowExposed(&program.window()));
+    }
+
+    // The demo's keyboard unplugged and plugged back from outside, and a wake-up from suspend.
+    void theKeyboardComesAndGoes()
+    {
+        // The demo's watch, with logind on a bus of the test's own: this process has long
+        // settled on its system bus address.
+        PrivateBus bus;
+        KeyboardWatch watch;
+        watch.emulated = true;
+        watch.sources.push_back(std::make_unique<DemoPlugSignals>());
+        watch.sources.push_back(
+            std::make_unique<SleepWatcher>(QDBusConnection::connectToBus(bus.address(), QStringLiteral("system"))));
+        K3Emulator &emu = K3Emulator::instance();
+        emu.reset();
+        SceneProgram scene;
+        QVERIFY2(scene.start(10000, std::move(watch)), qPrintable(scene.error()));
+        QObject *indicator = scene.root()->findChild<QObject *>(QStringLiteral("connectionIndicator"));
+        QObject *notice = scene.root()->findChild<QObject *>(QStringLiteral("notice"));
+        QVERIFY(indicator && notice);
+        const auto shows = [indicator](const char *text) { return indicator->property("text").toString() == text; };
+        QTRY_VERIFY(shows("demo: emulated keyboard"));
+        screenshot(scene.program().window(), "connection-demo.png");
+
+        QVERIFY(::kill(::getpid(), SIGUSR1) == 0);
+        const qint64 gone = millisecondsUntil([&] { return shows("not connected"); }, 1000);
+        QVERIFY(gone >= 0);
+        screenshot(scene.program().window(), "connection-not-connected.png");
+
+        // Apply of the user's brightness: a notice, the setting kept in the profile, nothing on the wire.
+        QCOMPARE(scene.program().window().view()->ui_A1H_GetCurrentProfile(), QVariant(0));
+        const auto lighting = [] {
+            const QSettings p1(QStringLiteral("modules/setting/p1.bin"), QSettings::IniFormat);
+            return p1.value("color/ledType").toStringList() + p1.value("color/color").toStringList();
+        };
+        const QStringList before = lighting();
+        QCOMPARE(before.size(), 27);
+        mainItem(scene.root())->property("colorPage").value<QObject *>()->setProperty("brightnessLevel", 5);
+        emu.clearWireLog();
+        QMetaObject::invokeMethod(scene.root(), "applyAll");
+        QTRY_COMPARE(notice->property("text").toString(), QStringLiteral("Not sent: the keyboard is not connected"));
+        screenshot(scene.program().window(), "connection-not-sent.png");
+        QTRY_VERIFY_WITH_TIMEOUT(!scene.root()->property("busy").toBool(), 5000);
+        QTest::qWait(700); // the profile's deferred write
+        const QStringList after = lighting();
+        QCOMPARE(after.value(1), QStringLiteral("45"));
+        QCOMPARE(after.mid(6), before.mid(6));
+        QVERIFY(!sentAnything());
+
+        // Back: connected and read again within 2 s, and the profile key is heard.
+        QVERIFY(::kill(::getpid(), SIGUSR2) == 0);
+        const qint64 firstCommand = millisecondsUntil([] { return !commandsSent().isEmpty(); }, 2000);
+        const qint64 back = millisecondsUntil([&] { return shows("demo: emulated keyboard"); }, 2000);
+        QVERIFY(firstCommand >= 0 && back >= 0);
+        QCOMPARE(commandsSent().mid(0, 2), (QList<int>{0x80, 0xA1}));
+        qInfo("not connected %lld ms after the unplug; first command %lld ms and \"connected\" %lld ms after "
+              "the arrival", gone, firstCommand, firstCommand + back);
+        emu.pressProfileKey(2);
+        QTRY_COMPARE(scene.root()->property("profile").toInt(), 2);
+
+        // Waking up reads the keyboard again.
+        QTRY_VERIFY(!scene.root()->property("busy").toBool());
+        emu.clearWireLog();
+        QVERIFY(bus.emitPrepareForSleep(true) && bus.emitPrepareForSleep(false));
+        QTRY_COMPARE_WITH_TIMEOUT(commandsSent().mid(0, 2), (QList<int>{0x80, 0xA1}), 2000);
+        QTRY_VERIFY(shows("demo: emulated keyboard"));
+        scene.stop();
+        QDBusConnection::disconnectFromBus(QStringLiteral("system"));
+        emu.reset();
+    }
+
+    // Not the demo: "connected", with the keyboard's name and firmware in the tip.
+    void aConnectedKeyboardShowsItsNameAndFirmware()
+    {
+        K3Emulator::instance().reset();
+        SceneProgram scene;
+        QVERIFY2(scene.start(), qPrintable(scene.error()));
+        auto *indicator = scene.root()->findChild<QQuickItem *>(QStringLiteral("connectionIndicator"));
+        QVERIFY(indicator);
+        QTRY_COMPARE(indicator->property("text").toString(), QStringLiteral("connected"));
+        QCOMPARE(indicator->property("detail").toString(), QStringLiteral("K3 Gaming Keyboard, firmware 01.05"));
+        QCOMPARE(scene.program().window().trayIcon()->toolTip(),
+                 QStringLiteral("Keyboard: connected\nK3 Gaming Keyboard, firmware 01.05"));
+        const QPointF centre = indicator->mapToScene(QPointF(indicator->width() / 2, indicator->height() / 2));
+        QTest::mouseMove(scene.view(), centre.toPoint());
+        QTRY_VERIFY(indicator->property("tipShown").toBool());
+        screenshot(scene.program().window(), "connection-connected.png");
     }
 
 private:

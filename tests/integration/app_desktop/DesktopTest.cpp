@@ -127,8 +127,10 @@ bool sentAnything()
 void screenshot(QWidget &window, const char *name)
 {
     const QString folder = qEnvironmentVariable("K3_SCREENSHOTS_DIR");
-    if (!folder.isEmpty())
-        QVERIFY(window.grab().save(folder + u'/' + QLatin1String(name)));
+    if (folder.isEmpty())
+        return;
+    QTest::qWait(500); // the scene's next frames, a notice's fade-in
+    QVERIFY(window.grab().save(folder + u'/' + QLatin1String(name)));
 }
 
 } // namespace

@@ -19,10 +19,9 @@ private slots:
         // Stored lighting unlike the page's defaults: raining, brightness 27, speed 2, left, colour 4.
         const QString p1 = QStringLiteral("modules/setting/p1.bin");
         QFile file(p1);
-        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.open(QIODevice::ReadWrite));
         const QByteArray text = file.readAll().replace("ledType=0, 63, 3, 0, 7, 0", "ledType=9, 27, 2, 1, 4, 0");
-        file.close();
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size());
+        QVERIFY(file.seek(0) && file.write(text) == text.size());
         file.close();
 
         Program program(Widget::mainScene(), nullptr, makeKeyboardWatch());

@@ -1,8 +1,6 @@
 #include "DeviceEventSource.h"
 #include "KeyboardPresence.h"
 #include "LinkFixture.h"
-#include "PrivateBus.h"
-#include "SleepWatcher.h"
 #include "UdevWatcher.h"
 
 #include <QElapsedTimer>
@@ -55,10 +53,10 @@ private slots:
     void aFloodOfEventsSettlesOnTheFinalState();
     void onlyTheKeyboardsNodesCount_data();
     void onlyTheKeyboardsNodesCount();
-    void logindsWakeUpIsAResume();
 
 private:
     void startMonitorAndWaitForItsRead();
+    DeviceEventSource *watch(KeyboardPresence &presence);
 
     RecordingSink sink;
 };
@@ -86,6 +84,15 @@ void DeviceDiscoveryTest::startMonitorAndWaitForItsRead()
     link->swichCurDevice(0);
     QTRY_COMPARE_WITH_TIMEOUT(emu.openHandles(), 1, 2000);
     QTest::qWait(50);
+}
+
+// A fake source of device events, and the keyboard found for a start.
+DeviceEventSource *DeviceDiscoveryTest::watch(KeyboardPresence &presence)
+{
+    auto *source = new DeviceEventSource;
+    presence.addSource(source);
+    presence.discover();
+    return source;
 }
 
 void DeviceDiscoveryTest::findsTheKeyboardsTwoInterfacesOnly()
@@ -245,25 +252,20 @@ void DeviceDiscoveryTest::switchingDeviceWaitsForTheRunningMonitor()
 
 void DeviceDiscoveryTest::rediscoveryFollowsTheKeyboard()
 {
-    auto *source = new DeviceEventSource;
     KeyboardPresence presence(*link, [] { return QStringList{"K3", "M3"}; });
-    presence.addSource(source);
+    DeviceEventSource *source = watch(presence);
     QSignalSpy arrived(&presence, &KeyboardPresence::arrived);
-    QSignalSpy changed(&presence, &KeyboardPresence::connectionChanged);
-    presence.discover();
-    QVERIFY(presence.isConnected() && link->isMonitorRunning());
 
     emu.unplug();
     emit source->devicesChanged();
     QTRY_VERIFY_WITH_TIMEOUT(!presence.isConnected() && link->devices().at(0).cmdPath.isEmpty(), 1000);
-    QCOMPARE(changed.last().at(0), QVariant(false));
     QCOMPARE(emu.openHandles(), 0);
 
     // Plugged back: both interfaces again, the monitor restarted, events and commands go through.
     emu.replug();
     emit source->devicesChanged();
     QTRY_COMPARE_WITH_TIMEOUT(arrived.size(), 1, 1000);
-    QCOMPARE(changed.last().at(0), QVariant(true));
+    QVERIFY(presence.isConnected());
     QCOMPARE(link->devices().at(0).cmdPath, QStringLiteral("k3emu/if1"));
     QCOMPARE(link->devices().at(0).eventPath, QStringLiteral("k3emu/if2"));
     QTRY_COMPARE_WITH_TIMEOUT(emu.openHandles(), 1, 1000);
@@ -281,13 +283,9 @@ void DeviceDiscoveryTest::rediscoveryFollowsTheKeyboard()
     QVERIFY(link->hid_A1H_GetCurrentProfile(profile));
     QCOMPARE(profile, uchar(2));
 
-    // Waking up with the keyboard in place reads it again without waiting for the monitor's read.
-    QTRY_COMPARE_WITH_TIMEOUT(emu.openHandles(), 1, 1000);
-    QElapsedTimer timer;
-    timer.start();
+    // Waking up with the keyboard in place reads it again.
     emit source->resumed();
     QTRY_COMPARE_WITH_TIMEOUT(arrived.size(), 3, 1000);
-    QVERIFY2(timer.elapsed() < KeyboardPresence::SettleMs + 200, qPrintable(QString::number(timer.elapsed())));
 }
 
 void DeviceDiscoveryTest::aFloodOfEventsSettlesOnTheFinalState_data()
@@ -300,10 +298,8 @@ void DeviceDiscoveryTest::aFloodOfEventsSettlesOnTheFinalState_data()
 void DeviceDiscoveryTest::aFloodOfEventsSettlesOnTheFinalState()
 {
     QFETCH(bool, endsPlugged);
-    auto *source = new DeviceEventSource;
     KeyboardPresence presence(*link, [] { return QStringList{"K3", "M3"}; });
-    presence.addSource(source);
-    presence.discover();
+    DeviceEventSource *source = watch(presence);
     QSignalSpy arrived(&presence, &KeyboardPresence::arrived);
     for (int i = 0; i < 1000; ++i) {
         i % 2 ? emu.replug() : emu.unplug();
@@ -328,7 +324,7 @@ void DeviceDiscoveryTest::onlyTheKeyboardsNodesCount_data()
     const QByteArray usb = "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.1/";
     QTest::newRow("keyboard") << usb + "0003:04D9:A1CD.0002/hidraw/hidraw1" << true;
     QTest::newRow("keyboard over bluetooth") << QByteArray("/devices/virtual/misc/uhid/0005:04D9:A1CD.0007/hidraw/hidraw5") << true;
-    QTest::newRow("the maker's mouse") << usb + "0003:04D9:A09F.0003/hidraw/hidraw2" << false;
+    QTest::newRow("the catalogue's mouse") << usb + "0003:04D9:A09F.0003/hidraw/hidraw2" << false;
     QTest::newRow("another keyboard") << usb + "0003:046D:C52B.0001/hidraw/hidraw0" << false;
 }
 
@@ -337,23 +333,6 @@ void DeviceDiscoveryTest::onlyTheKeyboardsNodesCount()
     QFETCH(QByteArray, devpath);
     QFETCH(bool, counts);
     QCOMPARE(UdevWatcher::belongsTo(devpath.constData(), 0x04d9, 0xa1cd), counts);
-}
-
-void DeviceDiscoveryTest::logindsWakeUpIsAResume()
-{
-    PrivateBus bus;
-    QVERIFY(!bus.address().isEmpty());
-    {
-        SleepWatcher watcher(QDBusConnection::connectToBus(bus.address(), QStringLiteral("watcher")));
-        QVERIFY(watcher.isWatching());
-        QSignalSpy resumed(&watcher, &DeviceEventSource::resumed);
-        QVERIFY(bus.emitPrepareForSleep(true));
-        QVERIFY(bus.emitPrepareForSleep(false));
-        QTRY_COMPARE_WITH_TIMEOUT(resumed.size(), 1, 2000);
-        QTest::qWait(50);
-        QCOMPARE(resumed.size(), 1);
-    }
-    QDBusConnection::disconnectFromBus(QStringLiteral("watcher"));
 }
 
 QTEST_GUILESS_MAIN(DeviceDiscoveryTest)

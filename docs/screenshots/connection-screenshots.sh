@@ -9,8 +9,8 @@ build=${1:-$root/build}
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$build" --target test_app_desktop
+cmake --build "$build" --target tst_appdesktop
 cd "$build/tests"
 K3_SCREENSHOTS_DIR="$root/docs/screenshots" QT_QUICK_BACKEND=software \
-    "$root/tests/integration/app_desktop/run-on-xvfb.sh" ./test_app_desktop \
+    "$root/tests/integration/app_desktop/run-on-xvfb.sh" ./tst_appdesktop \
     theKeyboardComesAndGoes aConnectedKeyboardShowsItsNameAndFirmware

@@ -344,4 +344,4 @@ private:
 };
 
 QTEST_MAIN(DesktopTest)
-#include "DesktopTest.moc"
+#include "tst_appdesktop.moc"

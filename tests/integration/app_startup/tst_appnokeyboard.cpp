@@ -52,4 +52,4 @@ private slots:
 };
 
 QTEST_MAIN(NoKeyboardTest)
-#include "NoKeyboardTest.moc"
+#include "tst_appnokeyboard.moc"

@@ -13,7 +13,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 
-Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
+Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input, KeyboardWatch watch)
     : m_window(std::make_unique<Widget>(nullptr, scene))
     // The tables keep the layout read from the hardware definition file,
     // even when discovery later reads another one from the keyboard.
@@ -23,6 +23,7 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
 {
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());
+    m_window->watchKeyboard(std::move(watch));
     QCoreApplication::instance()->installEventFilter(m_keyFilter.get());
     // Whoever switches the profile (the scene, the keyboard's own key, a request from
     // outside), the tray and the bus follow.

@@ -20,7 +20,8 @@ class Program
 {
 public:
     explicit Program(const QUrl &scene = Widget::mainScene(),
-                     std::unique_ptr<InputBackend> input = makePlatformInputBackend());
+                     std::unique_ptr<InputBackend> input = makePlatformInputBackend(),
+                     KeyboardWatch watch = {});
     // The window's place is kept for the next start; hooks are removed, then the window stops
     // the device monitor and goes.
     ~Program();

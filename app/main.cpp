@@ -30,7 +30,7 @@ int startWindow(int argc, char *argv[], bool visible)
     enterExecutableFolder(QCoreApplication::applicationFilePath());
     registerApplicationFonts();
 
-    Program program;
+    Program program(Widget::mainScene(), makePlatformInputBackend(), makeKeyboardWatch());
     program.start(visible);
     program.offerOnBus(kService);
     return app.exec();

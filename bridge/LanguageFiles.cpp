@@ -57,11 +57,20 @@ QString LanguageFiles::path(const QString &langCode) const
 QVariantMap LanguageFiles::group(const QString &langCode, const QString &name) const
 {
     QSettings file(path(langCode), LegacyIni::format());
-    file.beginGroup(name);
     QVariantMap texts;
-    const QStringList keys = file.childKeys();
-    for (const QString &key : keys)
+    const QMap<QString, QString> named = namedTexts(file, name);
+    for (auto it = named.begin(); it != named.end(); ++it)
+        texts.insert(it.key(), it.value());
+    return texts;
+}
+
+QMap<QString, QString> LanguageFiles::namedTexts(QSettings &file, const QString &group)
+{
+    QMap<QString, QString> texts;
+    file.beginGroup(group);
+    for (const QString &key : file.childKeys())
         texts.insert(key, SettingsValues::text(file.value(key)));
+    file.endGroup();
     return texts;
 }
 
@@ -77,5 +86,7 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
+    texts.notices = namedTexts(file, QStringLiteral("notice"));
+    texts.connection = namedTexts(file, QStringLiteral("connection"));
     return texts;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ConnectionStatus.h"
 #include "DeviceEventSink.h"
+#include "NoticeTexts.h"
 
 #include <QList>
 #include <QMap>
@@ -39,7 +41,7 @@ public:
     uchar layoutMode() const;
     ProfileStore &profiles() { return *m_profiles; }
     // As read by the last syncFW: "unknown" until then or without a keyboard.
-    QString firmwareVersion() const { return m_firmware; }
+    QString firmwareVersion() const { return firmwareText(); }
 
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
@@ -47,6 +49,18 @@ public:
     // Called by the input hooks on the GUI thread; forwarded to QML queued.
     void detectKeyboard(bool isDown, int usbCode);
     void detectMouse(bool isDown, uint button, uint x, uint y);
+
+    // A short notice in the scene that does not stop the user; `text` comes from noticeText.
+    void showNotice(const QString &text);
+    // Notice `key` of the current language, its %1, %2, ... filled from args.
+    QString noticeText(const QString &key, const QStringList &args = {}) const;
+
+    // The keyboard's state as the scene's indicator shows it; the tray follows `changed`.
+    ConnectionStatus &connection() { return m_connection; }
+    // Firmware version text of the last synchronisation, as ui_80H_GetFWVersion gives it.
+    QString firmwareText() const;
+    // The keyboard is there again: the scene shows its layout, profile and lighting anew.
+    void syncDevice();
 
 public slots:
     void syncFW();
@@ -114,6 +128,10 @@ private:
     void deliverEvents();
     void rebuildKeyNames();
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+    // False, with a notice, when the keyboard is not there to take a command.
+    bool keyboardReachable();
+    void noticeNotSent();
+    void showConnection();
     int currentDeviceId() const;
 
     Hid_Thread *m_device = nullptr;
@@ -123,8 +141,10 @@ private:
     std::unique_ptr<AppConfigStore> m_apConfig;
     std::unique_ptr<ProfileStore> m_profiles;
     QStringList m_messages;
+    NoticeTexts m_notices;
+    ConnectionStatus m_connection;
+    quint16 m_firmware = 0;
     uchar m_layoutMode = 0;
-    QString m_firmware = QStringLiteral("unknown");
     QMap<QString, uchar> m_keyNames;
     // Event reports from the monitor's thread, waiting for the GUI thread.
     QMutex m_eventsLock;

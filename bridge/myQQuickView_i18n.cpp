@@ -11,8 +11,12 @@ QVariantMap myQQuickView::chkLanguages()
 
 QStringList myQQuickView::getGlobalStrings(QString langCode)
 {
-    LanguageFiles::Texts texts = LanguageFiles().load(langCode);
+    const LanguageFiles files;
+    LanguageFiles::Texts texts = files.load(langCode);
     m_messages = texts.messages;
+    const LanguageFiles::Texts english = files.load(QString::fromLatin1(LanguageFiles::kEnglish));
+    m_notices = NoticeTexts(texts.notices, english.notices);
+    m_connection.setTexts(NoticeTexts(texts.connection, english.connection));
     return texts.strings;
 }
 

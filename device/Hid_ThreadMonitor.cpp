@@ -25,6 +25,11 @@ void Hid_Thread::stopMonitor()
         monitorThread.join();
 }
 
+bool Hid_Thread::isMonitorRunning() const
+{
+    return monitorRunning.load();
+}
+
 void Hid_Thread::eventMonitor(uint index)
 {
     const std::optional<HidDevice> device = deviceAt(index);
@@ -35,6 +40,7 @@ void Hid_Thread::eventMonitor(uint index)
         if (!handle) {
             qCDebug(linkLog) << "Device removed";
             monitorRunning.store(false);
+            emit keyboardRemoved();
             return;
         }
         uchar report[EventReportSize] = {};

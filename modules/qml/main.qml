@@ -4,8 +4,8 @@ import "common"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
-// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse
-// and zzzMorvel by name; the pages read the properties below by name.
+// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
+// zzzMorvel, showNotice, syncDevice and showConnection by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -51,11 +51,32 @@ Item {
         layout = Number(ui_View.ui_80H_GetHWMode())
         page_Globalsetting.initUI()
         mainK3.initUI()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // The keyboard is there again (plugged in, or the machine woke up): its layout, profile and
+    // lighting as at start-up. Reports held back after an apply that never reached it count no more.
+    function syncDevice() {
+        disableTongbu = 0
+        layout = Number(ui_View.ui_80H_GetHWMode())
+        mainK3.syncDevice()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // Without an answer from the keyboard there is no lighting state to show: the page keeps the profile's.
+    function syncLighting() {
         var effect = ui_View.ui_88H_GetLEDTypeX()
-        // Without a keyboard there is no lighting state to show.
         if (effect.length >= 3)
             mainK3.colorPage.tongbu(effect[0], effect[1], effect[2])
-        changeLang(layout)
+    }
+
+    // "connected", "notConnected" or "emulated", with its text and the keyboard's name and firmware.
+    function showConnection(connection, text, detail) {
+        topBar.connection = String(connection)
+        topBar.connectionText = String(text)
+        topBar.connectionDetail = String(detail)
     }
 
     function run() {
@@ -92,6 +113,11 @@ Item {
     function zzzMorvel(profileNo, effect, brightness, speed) {
         mainK3.zzzMorvel(profileNo)
         mainK3.colorPage.tongbu(effect, brightness, speed)
+    }
+
+    // A failure the user must know of, in the current language's words; the scene stays usable.
+    function showNotice(text) {
+        notice.show(text)
     }
 
     function controlMenu() {
@@ -298,5 +324,11 @@ Item {
         id: busyIndicator
 
         objectName: "busyIndicator"
+    }
+
+    Notice {
+        id: notice
+
+        objectName: "notice"
     }
 }

@@ -34,7 +34,7 @@ QQuickItem *startScene(Widget &window, int timeoutMs)
     return root && unlocks(root, timeoutMs) ? root : nullptr;
 }
 
-bool SceneProgram::start(int timeoutMs)
+bool SceneProgram::start(int timeoutMs, KeyboardWatch watch)
 {
     stop();
     m_folder.emplace();
@@ -43,7 +43,7 @@ bool SceneProgram::start(int timeoutMs)
         return false;
     }
     registerApplicationFonts();
-    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>());
+    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>(), std::move(watch));
     m_program->start();
     if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {
         m_error = QStringLiteral("the window does not show its scene");

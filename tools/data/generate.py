@@ -50,10 +50,12 @@ def hardware_tables():
             "1": hardware_section(keyboard.spanish_label)}
 
 
-def language(code, strings, messages):
+def language(code, strings, messages, notices, connection):
     return {"font": {"family": "Exo", "total": languages.STRING_COUNT},
             "strings": {str(k): s for k, s in enumerate(strings, start=1)},
             "msg": {str(i): m for i, m in enumerate(messages)},
+            "notice": notices,
+            "connection": connection,
             "confirm": languages.CONFIRM[code],
             "hint": languages.HINT[code]}
 
@@ -76,9 +78,9 @@ def main():
     for n, effect in enumerate(profiles.EFFECTS, start=1):
         inifile.write(os.path.join(setting, "p%d.bin" % n), profiles.profile(effect), legacy=True)
 
-    for code, strings, messages in languages.LANGUAGES:
+    for code, strings, messages, notices, connection in languages.LANGUAGES:
         inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(code, strings, messages), legacy=False)
+                      language(code, strings, messages, notices, connection), legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

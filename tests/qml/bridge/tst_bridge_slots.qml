@@ -44,7 +44,7 @@ TestCase {
         compare(ui_View.ui_81H_GetReportRate(), 0)
         compare(ui_View.ui_82H_GetKeyboardMode(), 0)
         compare(ui_View.ui_84H_GetButtonSensitivity(), 0)
-        compare(ui_View.ui_88H_GetLEDTypeX(), [0, 0, 0, 0, 0, 0])
+        compare(ui_View.ui_88H_GetLEDTypeX(), [])
         compare(ui_View.ui_8C8DH_GetKeyMatrix().length, 256)
     }
 

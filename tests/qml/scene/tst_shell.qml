@@ -160,4 +160,32 @@ SceneTestCase {
         scene.initUI()
         compare(scene.layout, 0)
     }
+
+    // Notices never lock the scene, wait their turn, are not repeated, and fade away.
+    function test_notices_queue_and_fade() {
+        start()
+        var notice = item("notice")
+        notice.showMs = 200
+        scene.showNotice("first")
+        scene.showNotice("second")
+        scene.showNotice("first")
+        scene.showNotice("second")
+        verify(!scene.busy)
+        compare(notice.text, "first")
+        compare(notice.waiting, ["second"])
+        clickOn(item("settingsButton"))
+        verify(scene.globalSettingSelected, "the scene takes clicks under a notice")
+        tryCompare(notice, "text", "second", 2000)
+        tryCompare(notice, "visible", false, 2000)
+        compare(notice.text, "")
+    }
+
+    function test_notice_queue_keeps_the_newest() {
+        build()
+        var queue = createTemporaryQmlObject("import QtQuick; import \"qrc:/modules/qml/common/NoticeQueue.js\" as Q; "
+                                             + "QtObject { function run(w, s, t) { return Q.enqueue(w, s, t, 2) } }", scene)
+        compare(queue.run(["a", "b"], "x", "c"), ["b", "c"])
+        compare(queue.run(["a"], "x", "x"), ["a"])
+        compare(queue.run(["a"], "x", ""), ["a"])
+    }
 }

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ConnectionStatus.h"
 #include "InputHook.h"
 #include "KeyboardActions.h"
 #include "KeyboardBus.h"
@@ -71,6 +72,11 @@ bool Program::offerOnBus(const QString &service)
     m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
     m_busObject = std::make_unique<KeyboardBusObject>();
     m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
+    // A keyboard found again may be another one: its facts are read anew before callers hear of it.
+    QObject::connect(&view.connection(), &ConnectionStatus::changed, m_bus, [this, &view] {
+        m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
+        m_bus->checkConnection();
+    });
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(KeyboardBus::kPath, m_busObject.get()) || !bus.registerService(service))
         return false;

@@ -2,6 +2,7 @@
 
 #include "InputHook.h"
 #include "LocalUrlOpener.h"
+#include "PlatformFocusWatcher.h"
 #include "WindowKeyFilter.h"
 #include "myQQuickView.h"
 
@@ -17,6 +18,7 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
 {
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());
+    m_window->view()->setFocusWatcher(makePlatformFocusWatcher());
     QCoreApplication::instance()->installEventFilter(m_keyFilter.get());
 }
 

@@ -3,6 +3,8 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "AppProfileSwitcher.h"
+#include "FocusWatcher.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -45,9 +47,14 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
     , m_profiles(std::make_unique<ProfileStore>())
+    // The scene switches as from its profile menu, so the pages follow.
+    , m_appProfiles(std::make_unique<AppProfileSwitcher>(
+          [this] { return int(m_profiles->currentIndex()); },
+          [this](int profile) { invokeRoot("followApplication", Qt::DirectConnection, {profile}); }))
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
+    m_appProfiles->setRules(m_apConfig->appProfiles());
     rebuildKeyNames();
 }
 

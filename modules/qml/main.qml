@@ -3,8 +3,8 @@ import "basic"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
-// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse
-// and zzzMorvel by name; the pages read the properties below by name.
+// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
+// zzzMorvel and followApplication by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -30,6 +30,8 @@ Item {
     readonly property string skinPath: "file:modules/img/skin" + skin_No + "/"
     property bool globalSettingSelected: false
     readonly property bool busy: busyIndicator.busy
+    // No profile follows the application in front while a macro is recorded or settings are sent.
+    readonly property bool profileSwitchHeld: busy || mainK3.macroPage.isRecordStart
 
     // Key presses and releases from the keyboard hook.
     signal msg_KB(bool isDown, int usbCode)
@@ -73,6 +75,12 @@ Item {
     function zzzMorvel(profileNo, effect, brightness, speed) {
         mainK3.zzzMorvel(profileNo)
         mainK3.colorPage.tongbu(effect, brightness, speed)
+    }
+
+    // The application in front wants another profile: switched as from the profile menu.
+    function followApplication(profile) {
+        if (mainK3.isProfile(profile))
+            mainK3.profileMenu.select(Number(profile))
     }
 
     function controlMenu() {
@@ -154,6 +162,7 @@ Item {
 
     width: 1000
     height: 600
+    onProfileSwitchHeldChanged: ui_View.setAppProfilesHeld(profileSwitchHeld)
 
     Timer {
         id: lockTimer

@@ -68,6 +68,12 @@ const QStringList kSlots{
     "QVariantList ui_92H_GetUserPicture(uchar)",
     "QVariant ui_A1H_GetCurrentProfile()",
     "QVariantList ui_B0H_GetColor()",
+    "QVariantMap loadAppProfiles()",
+    "void saveAppProfiles(QVariantMap)",
+    "QStringList getOpenApplications()",
+    "bool getAppProfilesAutomatic()",
+    "void setAppProfilesHeld(bool)",
+    "QVariantMap getGroupStrings(QString,QString)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.

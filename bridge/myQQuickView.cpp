@@ -4,6 +4,7 @@
 
 #include "AppConfigStore.h"
 #include "AppProfileSwitcher.h"
+#include "DeviceBlocks.h"
 #include "FocusWatcher.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
@@ -130,11 +131,11 @@ void myQQuickView::syncFW()
 {
     if (!m_device)
         return;
-    quint16 version = 0;
-    m_device->hid_80H_GetFWVersion(version, m_layoutMode);
-    uchar profile = m_profiles->currentIndex();
-    m_device->hid_A1H_GetCurrentProfile(profile);
-    m_profiles->setCurrentIndex(profile);
+    const DeviceBlocks::DeviceFacts facts =
+        DeviceBlocks::readDeviceFacts(*m_device, {0, m_layoutMode, m_profiles->currentIndex()});
+    m_layoutMode = facts.layoutMode;
+    m_firmware = DeviceBlocks::firmwareText(facts.version);
+    m_profiles->setCurrentIndex(facts.profile);
     // The key names depend on the layout mode just read.
     rebuildKeyNames();
 }

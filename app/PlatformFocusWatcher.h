@@ -2,8 +2,12 @@
 
 #include "FocusWatcher.h"
 
+#include <QString>
+
 #include <memory>
 
-// The focus watcher this desktop allows: X11, or KDE Plasma on Wayland through a KWin
-// script; null elsewhere, where only D-Bus reports drive the switching.
+// The focus watcher this desktop allows on its own: X11; null elsewhere.
 std::unique_ptr<FocusWatcher> makePlatformFocusWatcher();
+// The one that needs our name on the session bus: a KWin script on KDE Plasma under Wayland,
+// reporting to `service`; null on any other desktop.
+std::unique_ptr<FocusWatcher> makeBusFocusWatcher(const QString &service, const QString &path);

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "AppProfilesBus.h"
 #include "InputHook.h"
 #include "KeyboardActions.h"
 #include "KeyboardBus.h"
@@ -65,9 +66,12 @@ bool Program::offerOnBus(const QString &service)
     m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
     m_busObject = std::make_unique<KeyboardBusObject>();
     m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
+    new AppProfilesBusAdaptor(m_busObject.get(), view);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerObject(KeyboardBus::kPath, m_busObject.get()) || !bus.registerService(service))
         return false;
     m_service = service;
+    if (std::unique_ptr<FocusWatcher> watcher = makeBusFocusWatcher(service, KeyboardBus::kPath))
+        view.setFocusWatcher(std::move(watcher));
     return true;
 }

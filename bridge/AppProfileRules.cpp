@@ -44,6 +44,19 @@ void AppProfileRules::addRule(const QString &application, int profile)
     rules.append({name, profile});
 }
 
+bool AppProfileRules::setRule(const QString &application, int profile)
+{
+    removeRule(application);
+    const qsizetype before = rules.size();
+    addRule(application, profile);
+    return rules.size() > before;
+}
+
+void AppProfileRules::removeRule(const QString &application)
+{
+    rules.removeIf([&](const AppProfileRule &rule) { return sameApplication(rule.application, application.trimmed()); });
+}
+
 bool AppProfileRules::isStored(QSettings &file)
 {
     return file.childGroups().contains(kGroup);

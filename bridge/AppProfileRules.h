@@ -33,6 +33,11 @@ public:
     // kLeaveAsIs when the keyboard is to stay as it is.
     int targetFor(const QString &application) const;
 
+    // Adds the application's rule or changes its profile; false for no name, a profile
+    // outside 0..3 or a full list.
+    bool setRule(const QString &application, int profile);
+    void removeRule(const QString &application);
+
     static bool isStored(QSettings &file);
     static AppProfileRules read(QSettings &file);
     // Replaces the whole group: a removed rule leaves nothing behind.

@@ -51,7 +51,7 @@ myQQuickView::myQQuickView(QWidget *parent)
     // The scene switches as from its profile menu, so the pages follow.
     , m_appProfiles(std::make_unique<AppProfileSwitcher>(
           [this] { return int(m_profiles->currentIndex()); },
-          [this](int profile) { invokeRoot("followApplication", Qt::DirectConnection, {profile}); }))
+          [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     engine()->addUrlInterceptor(m_fileGuard.get());

@@ -3,8 +3,8 @@ import "basic"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
-// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
-// zzzMorvel and followApplication by name; the pages read the properties below by name.
+// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse
+// and zzzMorvel by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -53,7 +53,8 @@ Item {
     function run() {
     }
 
-    // Requests from outside the scene: the command line, D-Bus and the tray menu.
+    // Requests from outside the scene: the command line, D-Bus, the tray menu and the
+    // application in front.
     function selectProfile(index) {
         mainK3.profileMenu.select(index)
     }
@@ -84,12 +85,6 @@ Item {
     function zzzMorvel(profileNo, effect, brightness, speed) {
         mainK3.zzzMorvel(profileNo)
         mainK3.colorPage.tongbu(effect, brightness, speed)
-    }
-
-    // The application in front wants another profile: switched as from the profile menu.
-    function followApplication(profile) {
-        if (mainK3.isProfile(profile))
-            mainK3.profileMenu.select(Number(profile))
     }
 
     function controlMenu() {

@@ -1,8 +1,10 @@
 #include "AppConfigStore.h"
 #include "AppProfileSwitcher.h"
+#include "KWinFocusWatcher.h"
 #include "LegacyIni.h"
 #include "TempWorkDir.h"
 
+#include <QJSEngine>
 #include <QTest>
 
 namespace {
@@ -32,6 +34,8 @@ private slots:
     void damagedRulesReadAsTheSoundOnes();
     void switching_data();
     void switching();
+    void kwinScriptReportsTheWindowInFront_data();
+    void kwinScriptReportsTheWindowInFront();
 };
 
 void AppProfilesTest::rulesKeepToTheirGroupAndSurviveARestart()
@@ -133,6 +137,34 @@ void AppProfilesTest::switching()
             switcher.focusChanged(step == "-" ? QString() : step);
     }
     QCOMPARE(switched, switches);
+}
+
+// KWin itself is not at hand: its script runs against a stand-in workspace of either generation.
+void AppProfilesTest::kwinScriptReportsTheWindowInFront_data()
+{
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("active");
+    QTest::newRow("Plasma 6") << "windowActivated" << "activeWindow";
+    QTest::newRow("Plasma 5") << "clientActivated" << "activeClient";
+}
+
+void AppProfilesTest::kwinScriptReportsTheWindowInFront()
+{
+    QFETCH(QString, signal);
+    QFETCH(QString, active);
+    QJSEngine engine;
+    engine.evaluate(QStringLiteral("var calls = [], handlers = [];"
+                                   "function callDBus() { calls.push(Array.prototype.join.call(arguments, '|')) }"
+                                   "var workspace = { %1: { connect: function (f) { handlers.push(f) } },"
+                                   "                  %2: { pid: 7, resourceClass: 'steam' } };")
+                        .arg(signal, active));
+    const QJSValue result = engine.evaluate(QString::fromUtf8(
+        KWinFocusWatcher::script({"org.k3config.Keyboard", "/Keyboard", "org.k3config.AppProfiles", "Report"}, 42)));
+    QVERIFY2(!result.isError(), qPrintable(result.toString()));
+    engine.evaluate(QStringLiteral("handlers[0]({ pid: 42, resourceClass: 'k3config' }); handlers[0](null)"));
+    const QString call = QStringLiteral("org.k3config.Keyboard|/Keyboard|org.k3config.AppProfiles|Report|");
+    QCOMPARE(engine.evaluate(QStringLiteral("calls")).toVariant().toStringList(),
+             QStringList({call + "steam", call, call}));
 }
 
 QTEST_GUILESS_MAIN(AppProfilesTest)

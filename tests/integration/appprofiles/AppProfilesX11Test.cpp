@@ -54,7 +54,7 @@ void AppProfilesX11Test::initTestCase()
         client->start(QStringLiteral("xmessage"), {QStringLiteral("-name"), name, name});
         const QString window = xdotool({"search", "--sync", "--classname", name}).section('\n', 0, 0);
         QVERIFY2(!window.isEmpty(), qPrintable(name));
-        xdotool({"set_window", "--class", name.toUpper(), window});
+        xdotool({"set_window", "--class", name + "App", window});
         m_windows.insert(name, window);
     }
     QTRY_VERIFY_WITH_TIMEOUT(!xdotool({"getactivewindow"}).isEmpty(), 5000);
@@ -95,8 +95,8 @@ void AppProfilesX11Test::theKeyboardFollowsTheApplicationInFront()
 {
     myQQuickView &view = *m_program.view();
     const QVariantMap rules{{"enabled", true}, {"defaultProfile", 3},
-                            {"rules", QVariantList{QVariantMap{{"application", "Alpha"}, {"profile", 1}},
-                                                   QVariantMap{{"application", "BETA"}, {"profile", 2}}}}};
+                            {"rules", QVariantList{QVariantMap{{"application", "AlphaApp"}, {"profile", 1}},
+                                                   QVariantMap{{"application", "BETAAPP"}, {"profile", 2}}}}};
     view.saveAppProfiles(rules);
     const int settle = AppProfileSwitcher::kSettleMs + 300;
     focus({"gamma"});
@@ -119,7 +119,12 @@ void AppProfilesX11Test::theKeyboardFollowsTheApplicationInFront()
     QTest::qWait(settle);
     QCOMPARE(profileCommands(), QList<int>());
 
+    // Not while settings are on their way to the keyboard: once they are.
+    QMetaObject::invokeMethod(m_program.root(), "setProtectUI", Q_ARG(QVariant, settle * 2));
     focus({"beta"});
+    QTest::qWait(settle);
+    QCOMPARE(profileCommands(), QList<int>());
+    QVERIFY(QTest::qWaitFor([] { return !K3Emulator::instance().wireLog().isEmpty(); }, 3 * settle));
     QTest::qWait(settle);
     QCOMPARE(profileCommands(), QList<int>{2});
     // No rule: the default.

@@ -20,6 +20,7 @@
 #include <QMetaMethod>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QScopedValueRollback>
 
 #include <array>
@@ -31,21 +32,13 @@ namespace {
 constexpr size_t kMaxPendingEvents = 256;
 constexpr qint64 kEventSliceMs = 20;
 
-SoundCues::Players mediaPlayers()
-{
-    SoundCues::Players players;
-    for (auto &player : players)
-        player = std::make_unique<MediaCuePlayer>();
-    return players;
-}
-
 }
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_fileGuard(std::make_unique<LocalFileGuard>())
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
-    , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
+    , m_sound(std::make_unique<SoundCues>(cuePlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
     , m_profiles(std::make_unique<ProfileStore>())
     // The scene switches as from its profile menu, so the pages follow.
@@ -57,6 +50,9 @@ myQQuickView::myQQuickView(QWidget *parent)
     engine()->addUrlInterceptor(m_fileGuard.get());
     m_appProfiles->setRules(m_apConfig->appProfiles());
     rebuildKeyNames();
+    // The cues load once the first frame is drawn: off the start-up path, and before a click.
+    connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 // The settings objects are destroyed with the bridge, which writes any change

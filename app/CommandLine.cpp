@@ -49,10 +49,10 @@ struct Options
 };
 
 // A whole number within [low, high], or -1.
-int number(const QString &text, int low, int high)
+int number(const QString &text, int low, int high, int base = 10)
 {
     bool ok = false;
-    const int value = text.toInt(&ok, 0);
+    const int value = text.toInt(&ok, base);
     return ok && value >= low && value <= high ? value : -1;
 }
 
@@ -67,7 +67,8 @@ int effectCode(const QString &text)
         if (name == QStringLiteral("user-%1").arg(i + 1))
             return kPictureFirst + i;
     }
-    const int code = number(text, 0, 0xFF);
+    // Codes as the keyboard has them: 51 or 0x33.
+    const int code = number(text, 0, 0xFF, 0);
     const bool known = (code >= 0 && code < int(std::size(kEffectNames)))
                        || (code >= kPictureFirst && code < kPictureFirst + kPictureCount);
     return known ? code : -1;
@@ -120,6 +121,33 @@ Parser::Parser()
                                  QStringLiteral("[FILE]"));
 }
 
+// --effect and the values that go with it, in the keyboard's units.
+void readEffect(const Parser &p, Reader &read, Request &request)
+{
+    const Options &o = p.o;
+    const QCommandLineParser &parser = p.parser;
+    if (parser.isSet(o.effect)) {
+        request.effect.type = effectCode(parser.value(o.effect));
+        if (request.effect.type < 0)
+            read.fail(QStringLiteral("--effect: unknown effect '%1'").arg(parser.value(o.effect)));
+    }
+    const QCommandLineOption *modifiers[] = {&o.brightness, &o.speed, &o.direction, &o.colour};
+    for (const QCommandLineOption *option : modifiers) {
+        if (parser.isSet(*option) && request.action != Request::Action::Effect)
+            read.fail(QStringLiteral("--%1 only goes with --effect").arg(option->names().first()));
+    }
+    if (parser.isSet(o.brightness)) {
+        const int level = read.value(o.brightness, 0, kLevelMax);
+        request.effect.brightness = level < 0 ? level : level * (kDeviceBrightnessMax / kLevelMax);
+    }
+    if (parser.isSet(o.speed))
+        request.effect.speed = read.value(o.speed, 0, kLevelMax);
+    if (parser.isSet(o.direction))
+        request.effect.direction = read.value(o.direction, 0, 1);
+    if (parser.isSet(o.colour))
+        request.effect.colour = read.value(o.colour, 0, kLevelMax);
+}
+
 }
 
 QString commandLineHelp()
@@ -131,10 +159,11 @@ Request parseCommandLine(const QStringList &arguments)
 {
     Request request;
     // Qt's own options (-platform xcb, -style ...) reach a plain start as they always did.
-    const bool ours = std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(), [](const QString &argument) {
+    const auto isOurs = [](const QString &argument) {
         return argument.startsWith(QLatin1String("--")) || argument == QLatin1String("-h")
                || argument == QLatin1String("-v") || argument == QLatin1String("-?");
-    });
+    };
+    const bool ours = std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(), isOurs);
     if (!ours)
         return request;
     Parser p;
@@ -189,25 +218,6 @@ Request parseCommandLine(const QStringList &arguments)
             request.profile = read.value(*option, 1, 4) - 1;
     }
 
-    if (parser.isSet(o.effect)) {
-        request.effect.type = effectCode(parser.value(o.effect));
-        if (request.effect.type < 0)
-            read.fail(QStringLiteral("--effect: unknown effect '%1'").arg(parser.value(o.effect)));
-    }
-    const QCommandLineOption *modifiers[] = {&o.brightness, &o.speed, &o.direction, &o.colour};
-    for (const QCommandLineOption *option : modifiers) {
-        if (parser.isSet(*option) && request.action != Request::Action::Effect)
-            read.fail(QStringLiteral("--%1 only goes with --effect").arg(option->names().first()));
-    }
-    if (parser.isSet(o.brightness)) {
-        const int level = read.value(o.brightness, 0, kLevelMax);
-        request.effect.brightness = level < 0 ? level : level * (kDeviceBrightnessMax / kLevelMax);
-    }
-    if (parser.isSet(o.speed))
-        request.effect.speed = read.value(o.speed, 0, kLevelMax);
-    if (parser.isSet(o.direction))
-        request.effect.direction = read.value(o.direction, 0, 1);
-    if (parser.isSet(o.colour))
-        request.effect.colour = read.value(o.colour, 0, kLevelMax);
+    readEffect(p, read, request);
     return request;
 }

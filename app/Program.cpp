@@ -41,6 +41,7 @@ Program::~Program()
     // No request from outside reaches a window on its way out.
     if (!m_service.isEmpty())
         QDBusConnection::sessionBus().unregisterService(m_service);
+    m_bus = nullptr;
     m_busObject.reset();
     m_actions.reset();
     QCoreApplication::instance()->removeEventFilter(m_keyFilter.get());

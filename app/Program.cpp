@@ -1,10 +1,12 @@
 #include "Program.h"
 
+#include "AppProfilesBus.h"
 #include "ConnectionStatus.h"
 #include "InputHook.h"
 #include "KeyboardActions.h"
 #include "KeyboardBus.h"
 #include "LocalUrlOpener.h"
+#include "PlatformFocusWatcher.h"
 #include "ProfileStore.h"
 #include "TrayIcon.h"
 #include "WindowKeyFilter.h"
@@ -25,6 +27,7 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input, Keyboar
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());
     m_window->watchKeyboard(std::move(watch));
+    m_window->view()->setFocusWatcher(makePlatformFocusWatcher());
     QCoreApplication::instance()->installEventFilter(m_keyFilter.get());
     // Whoever switches the profile (the scene, the keyboard's own key, a request from
     // outside), the tray and the bus follow.
@@ -72,6 +75,7 @@ bool Program::offerOnBus(const QString &service)
     m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
     m_busObject = std::make_unique<KeyboardBusObject>();
     m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
+#include "AppProfilesBus.h"
     // A keyboard found again may be another one: its facts are read anew before callers hear of it.
     QObject::connect(&view.connection(), &ConnectionStatus::changed, m_bus, [this, &view] {
         m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
@@ -81,5 +85,7 @@ bool Program::offerOnBus(const QString &service)
     if (!bus.registerObject(KeyboardBus::kPath, m_busObject.get()) || !bus.registerService(service))
         return false;
     m_service = service;
+    if (std::unique_ptr<FocusWatcher> watcher = makeBusFocusWatcher(service, KeyboardBus::kPath))
+        view.setFocusWatcher(std::move(watcher));
     return true;
 }

@@ -56,11 +56,15 @@ QString LanguageFiles::path(const QString &langCode) const
 
 QVariantMap LanguageFiles::group(const QString &langCode, const QString &name) const
 {
-    QSettings file(path(langCode), LegacyIni::format());
     QVariantMap texts;
-    const QMap<QString, QString> named = namedTexts(file, name);
-    for (auto it = named.begin(); it != named.end(); ++it)
-        texts.insert(it.key(), it.value());
+    for (const QString &code : {QString::fromLatin1(kEnglish), langCode}) {
+        QSettings file(path(code), LegacyIni::format());
+        const QMap<QString, QString> named = namedTexts(file, name);
+        for (auto it = named.begin(); it != named.end(); ++it) {
+            if (!it.value().isEmpty())
+                texts.insert(it.key(), it.value());
+        }
+    }
     return texts;
 }
 

@@ -24,7 +24,7 @@ public:
     // Display name -> language code of every language file.
     QVariantMap menu() const;
     Texts load(const QString &langCode) const;
-    // The texts of a group keyed by name; empty for a missing file or group.
+    // The texts of a named group, key -> text; English where the language has none.
     QVariantMap group(const QString &langCode, const QString &name) const;
 
     static constexpr const char *kEnglish = "031000";

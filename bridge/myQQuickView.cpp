@@ -3,7 +3,9 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "AppProfileSwitcher.h"
 #include "DeviceBlocks.h"
+#include "FocusWatcher.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -39,9 +41,14 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_sound(std::make_unique<SoundCues>(cuePlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
     , m_profiles(std::make_unique<ProfileStore>())
+    // The scene switches as from its profile menu, so the pages follow.
+    , m_appProfiles(std::make_unique<AppProfileSwitcher>(
+          [this] { return int(m_profiles->currentIndex()); },
+          [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
+    m_appProfiles->setRules(m_apConfig->appProfiles());
     rebuildKeyNames();
     // The cues load once the first frame is drawn: off the start-up path, and before a click.
     connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },

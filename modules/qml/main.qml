@@ -40,6 +40,8 @@ Item {
     // ALL RESET changed only what the pages show: until the next save it can be taken back.
     property bool resetUndoable: false
     property int langBeforeReset: 0
+    // No profile follows the application in front while a macro is recorded or settings are sent.
+    readonly property bool profileSwitchHeld: busy || mainK3.macroPage.isRecordStart
 
     // Key presses and releases from the keyboard hook.
     signal msg_KB(bool isDown, int usbCode)
@@ -82,7 +84,8 @@ Item {
     function run() {
     }
 
-    // Requests from outside the scene: the command line, D-Bus and the tray menu.
+    // Requests from outside the scene: the command line, D-Bus, the tray menu and the
+    // application in front.
     function selectProfile(index) {
         mainK3.profileMenu.select(index)
     }
@@ -230,6 +233,7 @@ Item {
     width: 1000
     height: 600
     onProfileChanged: resetUndoable = false
+    onProfileSwitchHeldChanged: ui_View.setAppProfilesHeld(profileSwitchHeld)
 
     Timer {
         id: lockTimer

@@ -7,6 +7,7 @@ Usage: tools/data/generate.py [modules folder]   (default: the repository's modu
 import os
 import sys
 
+import appprofiles
 import inifile
 import keyboard
 import languages
@@ -79,8 +80,9 @@ def main():
         inifile.write(os.path.join(setting, "p%d.bin" % n), profiles.profile(effect), legacy=True)
 
     for code, strings, messages, notices, connection in languages.LANGUAGES:
-        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(code, strings, messages, notices, connection), legacy=False)
+        sections = language(code, strings, messages, notices, connection)
+        sections["appprofiles"] = appprofiles.TEXTS[code]
+        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code), sections, legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

@@ -491,4 +491,11 @@ Item {
             onClicked: page.apply()
         }
     }
+
+    AppProfilesEditor {
+        id: appProfilesEditor
+
+        objectName: "appProfilesEditor"
+        languageCode: page.languageCodes[languageMenu.currentIndex] || ""
+    }
 }

@@ -18,6 +18,7 @@ QtObject {
     property var usbStr: []
     property var usbCode: []
     property string customFilePath: ""
+    property var appProfiles: ({ enabled: false, defaultProfile: -1, rules: [] })
 
     function record(name, args) {
         calls.push([name].concat(Array.prototype.slice.call(args)))
@@ -96,4 +97,9 @@ QtObject {
     function ui_92H_GetUserPicture(index) { record("ui_92H_GetUserPicture", arguments); return [] }
     function ui_A1H_GetCurrentProfile() { record("ui_A1H_GetCurrentProfile", arguments); return currentProfile }
     function ui_B0H_GetColor() { record("ui_B0H_GetColor", arguments); return [] }
+    function loadAppProfiles() { record("loadAppProfiles", arguments); return appProfiles }
+    function saveAppProfiles(rules) { record("saveAppProfiles", arguments); appProfiles = rules }
+    function getOpenApplications() { record("getOpenApplications", arguments); return ["Steam"] }
+    function getAppProfilesAutomatic() { record("getAppProfilesAutomatic", arguments); return false }
+    function setAppProfilesHeld(held) { record("setAppProfilesHeld", arguments) }
 }

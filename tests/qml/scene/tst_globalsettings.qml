@@ -234,4 +234,27 @@ SceneTestCase {
         compare(page.brightnessPosition, 7)
         compare(page.configList().length, 32)
     }
+
+    // Every change is stored at once; a second rule for an application changes the first.
+    function test_app_profile_rules() {
+        startSettings()
+        openSettings()
+        scene.profile = 2
+        clickOn(item("appProfilesOpener"))
+        verify(item("appProfilesManual").visible, "the page says switching needs X11 or Plasma")
+        var windows = item("appProfilesWindows")
+        clickOn(windows)
+        clickOn(findChild(windows, "entry0"))
+        clickOn(item("appProfilesAdd"))
+        compare(view.appProfiles.rules, [{ application: "Steam", profile: 2 }])
+        item("appProfilesName").text = " STEAM "
+        scene.profile = 0
+        clickOn(item("appProfilesAdd"))
+        compare(view.appProfiles.rules, [{ application: "Steam", profile: 0 }])
+        clickOn(findChild(item("appProfilesSwitch"), "choice1"))
+        verify(view.appProfiles.enabled)
+        clickOn(item("appProfilesRemove0"))
+        compare(view.appProfiles.rules, [])
+        compare(view.count("saveAppProfiles"), 4)
+    }
 }

@@ -70,6 +70,11 @@ const QStringList kSlots{
     "QVariant ui_A1H_GetCurrentProfile()",
     "QVariantList ui_B0H_GetColor()",
     "QVariantMap getLanguageGroup(QString,QString)",
+    "QVariantMap loadAppProfiles()",
+    "void saveAppProfiles(QVariantMap)",
+    "QStringList getOpenApplications()",
+    "bool getAppProfilesAutomatic()",
+    "void setAppProfilesHeld(bool)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.

@@ -16,7 +16,9 @@ Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &sce
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     window->setWindowOpacity(1.0);
     window->setAttribute(Qt::WA_TranslucentBackground, true);
-    window->setStyleSheet(QStringLiteral("background:transparent;"));
+    // Only the window itself: a style sheet reaches every child, and the file dialogs and
+    // message boxes parented to the view would open black with black texts.
+    window->setStyleSheet(QStringLiteral("QWidget#%1 { background: transparent; }").arg(window->objectName()));
 
     // Flat pictures and text: the software renderer draws only what changed, with no GL
     // context to start and no GL compositing of the translucent window, so start-up, each

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "Hid_Thread.h"
+#include "SceneProfiles.h"
+#include "KeyboardPresence.h"
+#include "KeyboardWatch.h"
 
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class Ui_Controler;
 class myQQuickView;
@@ -31,6 +35,13 @@ public:
     myQQuickView *view() const;
     Hid_Thread &device() { return m_device; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    ProfileScene &scene() { return *m_scene; }
+    // Back from the tray (or from behind other windows), at the front.
+    void showFromTray();
+
+    // Where the keyboard's comings and goings are heard of; without sources only start-up finds it.
+    void watchKeyboard(KeyboardWatch watch);
+    KeyboardPresence &presence() { return m_presence; }
 
     // Input-hook callbacks; context is the window.
     static void keyboardCallback(std::uint8_t usage, bool isDown, void *context);
@@ -38,7 +49,8 @@ public:
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
-    // Device discovery; run once at start-up, before the window is shown.
+    // Device discovery at start-up, before the window is shown; the keyboard's
+    // presence watch runs it again as the keyboard comes and goes.
     void checkDevice();
 
 protected:
@@ -48,7 +60,14 @@ protected:
 #endif
 
 private:
+    void keyboardArrived();
+    void showConnection();
+    void showTrayStatus();
+
     Ui_Controler *m_controller = nullptr;
     Hid_Thread m_device;
+    std::unique_ptr<SceneProfiles> m_scene;
+    KeyboardPresence m_presence;
+    bool m_emulated = false;
     QSystemTrayIcon *m_trayIcon = nullptr;
 };

@@ -53,7 +53,28 @@ QVariantList AppConfigStore::load() const
 
 FileFailure AppConfigStore::reset()
 {
-    return FileReplace::copyOver(m_defaultsPath, m_path);
+    bool hasRules = false;
+    AppProfileRules rules;
+    {
+        QSettings settings(m_path, LegacyIni::format());
+        hasRules = AppProfileRules::isStored(settings);
+        rules = AppProfileRules::read(settings);
+    }
+    const FileFailure copied = FileReplace::copyOver(m_defaultsPath, m_path);
+    return copied == FileFailure::None && hasRules ? saveAppProfiles(rules) : copied;
+}
+
+AppProfileRules AppConfigStore::appProfiles() const
+{
+    QSettings settings(m_path, LegacyIni::format());
+    return AppProfileRules::read(settings);
+}
+
+FileFailure AppConfigStore::saveAppProfiles(const AppProfileRules &rules)
+{
+    QSettings settings(m_path, LegacyIni::format());
+    rules.write(settings);
+    return FileReplace::sync(settings);
 }
 
 bool AppConfigStore::skinChoiceOffered(const QString &imageFolder)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppProfileRules.h"
 #include "FileFailure.h"
 
 #include <QString>
@@ -18,7 +19,11 @@ public:
     FileFailure save(const QVariantList &values);
     QVariantList load() const;
     // Replaces the file with the shipped defaults; keeps it when they cannot be copied.
+    // The rules of the application profiles are no preference and stay.
     FileFailure reset();
+
+    AppProfileRules appProfiles() const;
+    FileFailure saveAppProfiles(const AppProfileRules &rules);
 
     // True when there is more than one skin folder to choose from.
     static bool skinChoiceOffered(const QString &imageFolder = QStringLiteral("./modules/img"));

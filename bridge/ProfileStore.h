@@ -29,6 +29,8 @@ public:
     uchar currentIndex() const { return m_current; }
     // Profile numbers outside 0..3 are ignored.
     void setCurrentIndex(int profile);
+    // Told of every change of the current profile, whoever made it.
+    void setCurrentObserver(std::function<void(int)> observer) { m_observer = std::move(observer); }
     QSettings &current() { return *m_settings[m_current]; }
     QSettings &at(int profile) { return *m_settings[profile]; }
 
@@ -49,4 +51,5 @@ private:
     std::array<std::unique_ptr<QSettings>, kCount> m_settings;
     std::array<DeferredSync *, kCount> m_syncs{};
     uchar m_current = 0;
+    std::function<void(int)> m_observer;
 };

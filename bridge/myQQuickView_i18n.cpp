@@ -14,8 +14,15 @@ QStringList myQQuickView::getGlobalStrings(QString langCode)
     const LanguageFiles files;
     LanguageFiles::Texts texts = files.load(langCode);
     m_messages = texts.messages;
-    m_notices = NoticeTexts(texts.notices, files.load(QString::fromLatin1(LanguageFiles::kEnglish)).notices);
+    const LanguageFiles::Texts english = files.load(QString::fromLatin1(LanguageFiles::kEnglish));
+    m_notices = NoticeTexts(texts.notices, english.notices);
+    m_connection.setTexts(NoticeTexts(texts.connection, english.connection));
     return texts.strings;
+}
+
+QVariantMap myQQuickView::getLanguageGroup(QString langCode, QString group)
+{
+    return LanguageFiles().group(langCode, group);
 }
 
 QVariantList myQQuickView::loadUsbStr()

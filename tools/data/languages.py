@@ -1,4 +1,4 @@
-"""Interface texts of the shipped languages: (code, strings 1..124, messages 0..3, notices)."""
+"""Interface texts of the shipped languages: (code, strings 1..124, messages 0..3, notices, connection)."""
 
 ENGLISH = [
     "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -63,6 +63,33 @@ SPANISH_MESSAGES = [
     "No se puede abrir este archivo de imagen: ",
 ]
 
+# The scene's question before a whole profile is replaced, and the undo of ALL RESET;
+# keyed by name in the group [confirm]. %1 is the profile's label (P01..P04).
+CONFIRM = {
+    "031000": {
+        "profileLoad": "Replace profile %1 with a profile file? Its keys, lighting and pictures are overwritten.",
+        "profileReset": "Reset profile %1 to its defaults? Its keys, lighting and pictures are overwritten.",
+        "yes": "YES",
+        "no": "NO",
+        "undoReset": "UNDO RESET",
+    },
+    "111000": {
+        "profileLoad": "\u00bfReemplazar el perfil %1 por un archivo de perfil? Se sobrescriben sus teclas, "
+                       "su iluminaci\u00f3n y sus im\u00e1genes.",
+        "profileReset": "\u00bfRestablecer el perfil %1? Se sobrescriben sus teclas, su iluminaci\u00f3n "
+                        "y sus im\u00e1genes.",
+        "yes": "S\u00cd",
+        "no": "NO",
+        "undoReset": "DESHACER",
+    },
+}
+
+# Hints of the scene, keyed by name in the group [hint].
+HINT = {
+    "031000": {"dragKey": "Drag a key of the keyboard onto this field"},
+    "111000": {"dragKey": "Arrastre una tecla del teclado a este campo"},
+}
+
 # Notices of failed saves, imports and exports, keyed by name: a "...Not..." text
 # names what failed, the others are the reasons filled in as its last %n.
 ENGLISH_NOTICES = {
@@ -88,6 +115,8 @@ ENGLISH_NOTICES = {
     "missing": "the file is missing",
     "nameTaken": "a macro of that name already exists",
     "badName": "that name is not allowed",
+    "notSentNotConnected": "Not sent: the keyboard is not connected",
+    "notSentNoAnswer": "Not sent: the keyboard did not answer",
 }
 
 SPANISH_NOTICES = {
@@ -113,10 +142,27 @@ SPANISH_NOTICES = {
     "missing": "falta el archivo",
     "nameTaken": "ya existe una macro con ese nombre",
     "badName": "ese nombre no est\u00e1 permitido",
+    "notSentNotConnected": "No enviado: el teclado no est\u00e1 conectado",
+    "notSentNoAnswer": "No enviado: el teclado no ha respondido",
+}
+
+# The top bar's indicator of the keyboard, keyed by state; "detail" is its tip.
+ENGLISH_CONNECTION = {
+    "connected": "connected",
+    "notConnected": "not connected",
+    "emulated": "demo: emulated keyboard",
+    "detail": "%1, firmware %2",
+}
+
+SPANISH_CONNECTION = {
+    "connected": "conectado",
+    "notConnected": "no conectado",
+    "emulated": "demo: teclado emulado",
+    "detail": "%1, firmware %2",
 }
 
 LANGUAGES = [
-    ("031000", ENGLISH, ENGLISH_MESSAGES, ENGLISH_NOTICES),
-    ("111000", SPANISH, SPANISH_MESSAGES, SPANISH_NOTICES),
+    ("031000", ENGLISH, ENGLISH_MESSAGES, ENGLISH_NOTICES, ENGLISH_CONNECTION),
+    ("111000", SPANISH, SPANISH_MESSAGES, SPANISH_NOTICES, SPANISH_CONNECTION),
 ]
 STRING_COUNT = 124

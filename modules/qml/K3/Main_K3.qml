@@ -27,16 +27,33 @@ Item {
 
     function initUI() {
         var hwDef = ui_View.loadHWDef()
-        var names = ui_View.loadUsbStr()
-        var codes = ui_View.loadUsbCode()
-        keyCodeString.initUI(hwDef, names, codes)
-        var current = ui_View.ui_A1H_GetCurrentProfile()
-        profileMenu.currentIndex = isProfile(current) ? Number(current) : 0
-        mainScene.profile = profileMenu.currentIndex
+        loadKeyNames(hwDef)
+        showCurrentProfile()
         keyPage.initUI(true, hwDef)
         macroPage.initUI()
         colorPage.initUI(true, hwDef)
         pageArea.built = true
+    }
+
+    // The keyboard is there again: the key names of its layout, its profile and that profile's pages.
+    function syncDevice() {
+        loadKeyNames(ui_View.loadHWDef())
+        showCurrentProfile()
+        keyPage.initUI()
+        colorPage.initUI()
+        colorPage.playEffect(colorPage.visible)
+    }
+
+    function loadKeyNames(hwDef) {
+        var names = ui_View.loadUsbStr()
+        var codes = ui_View.loadUsbCode()
+        keyCodeString.initUI(hwDef, names, codes)
+    }
+
+    function showCurrentProfile() {
+        var current = ui_View.ui_A1H_GetCurrentProfile()
+        profileMenu.currentIndex = isProfile(current) ? Number(current) : 0
+        mainScene.profile = profileMenu.currentIndex
     }
 
     // A profile change made on the keyboard, or a lighting change only (same profile).
@@ -56,6 +73,11 @@ Item {
     function profileChanged(index) {
         ui_View.ui_21H_SetCurrentProfile(index)
         mainScene.profile = index
+        reloadPages()
+    }
+
+    // The key and lighting pages reread the current profile's file.
+    function reloadPages() {
         keyPage.initUI()
         colorPage.initUI()
         colorPage.playEffect(colorPage.visible)
@@ -140,6 +162,7 @@ Item {
     ProfileMenu_K3 {
         id: profileMenu
 
+        objectName: "profileMenu"
         enabled: mainK3.navigationEnabled
         onProfileChanged: index => mainK3.profileChanged(index)
     }

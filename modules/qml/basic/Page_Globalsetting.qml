@@ -104,6 +104,7 @@ Item {
         skinMenu.currentIndex = skin - 1
         skin_No = skin
         mainScene.setSkin()
+        updateTextColor()
     }
 
     function chooseSound(position) {
@@ -168,9 +169,9 @@ Item {
     }
 
     function updateTextColor() {
-        var rgb = chosenRgb
-        _Color = Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255,
-                         Defaults.brightnessValue(brightnessPosition) / 255)
+        var accent = [skinAccent.r * 255, skinAccent.g * 255, skinAccent.b * 255].map(Math.round)
+        var colour = Defaults.textColour(Defaults.skinTextRgb(chosenRgb, accent), brightnessPosition)
+        _Color = Qt.rgba(colour[0], colour[1], colour[2], colour[3])
     }
 
     function configList() {
@@ -489,5 +490,12 @@ Item {
             text: _StringList[107]
             onClicked: page.apply()
         }
+    }
+
+    AppProfilesEditor {
+        id: appProfilesEditor
+
+        objectName: "appProfilesEditor"
+        languageCode: page.languageCodes[languageMenu.currentIndex] || ""
     }
 }

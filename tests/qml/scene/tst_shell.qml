@@ -84,6 +84,18 @@ SceneTestCase {
         wait(650)
         verify(scene.busy)
         tryCompare(scene, "busy", false, 400)
+
+        // Until the next save the same button takes the reset back: the pages read the profile again.
+        view.calls = []
+        clickOn(item("resetAllButton"))
+        compare(spy.count, 1)
+        compare(scene.lang, 1)
+        verify(view.count("getKeydefine") > 0 && view.count("ui_88H_GetLEDType") > 0)
+        tryCompare(scene, "busy", false, 1000)
+        clickOn(item("resetAllButton"))
+        tryCompare(scene, "busy", false, 1000)
+        clickOn(item("applyAllButton"))
+        verify(!scene.resetUndoable, "a save ends the undo")
     }
 
     function test_clicks_are_ignored_while_locked() {

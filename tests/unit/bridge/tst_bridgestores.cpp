@@ -2,8 +2,10 @@
 #include "LegacyIni.h"
 #include "ProfileStore.h"
 #include "ScriptedDialogs.h"
+#include "SettingsValues.h"
 #include "TempWorkDir.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
@@ -82,11 +84,17 @@ void BridgeStoresTest::apConfigMissingElementsAndShippedKeys()
     QCOMPARE(file.value("common/product_name").toStringList(), QStringList({"K3", "M3"}));
     QCOMPARE(file.value("common/2").toString(), QStringLiteral("true"));
 
-    // A damaged total cannot make the list endless: it ends with the last stored element.
-    TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n");
-    QCOMPARE(AppConfigStore().load().size(), 0);
-    TempWorkDir::write(kApConfig, "[common]\ntotal=60000\n0=4\n2=6\n");
-    QCOMPARE(AppConfigStore().load(), (QVariantList{"4", 0, "6"}));
+    // Every element below the total, 0 where none is stored; a damaged total is bounded and fast.
+    TempWorkDir::write(kApConfig, "[common]\ntotal=4\n0=4\n2=6\n");
+    QCOMPARE(AppConfigStore().load(), (QVariantList{"4", 0, "6", 0}));
+    TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n1=x\n");
+    QElapsedTimer timer;
+    timer.start();
+    const QVariantList padded = AppConfigStore().load();
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(padded.size(), SettingsValues::kMaxCount);
+    QCOMPARE(padded.at(1), "x");
+    QCOMPARE(padded.last(), 0);
 }
 
 void BridgeStoresTest::apConfigResetTakesTheDefaultsAndKeepsTheFileWithout()

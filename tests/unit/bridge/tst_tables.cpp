@@ -103,9 +103,10 @@ void TablesTest::languageTextsAndMessages()
     QCOMPARE(notices.text("full"), QStringLiteral("the disk is full"));
     QCOMPARE(notices.text("unknown", {"a", "b"}), QStringLiteral("a: b"));
 
-    // A damaged total ends with the last stored text.
-    language(QStringLiteral("025044"), "[font]\ntotal=124124\n[strings]\n2=b\n");
-    QCOMPARE(LanguageFiles().load(QStringLiteral("025044")).strings, QStringList({QString(), QString(), "b"}));
+    // A missing text reads as empty up to the total.
+    language(QStringLiteral("025044"), "[font]\ntotal=4\n[strings]\n2=b\n");
+    QCOMPARE(LanguageFiles().load(QStringLiteral("025044")).strings,
+             QStringList({QString(), QString(), "b", QString(), QString()}));
 }
 
 void TablesTest::aMissingLanguageGivesOneEmptyTextAndFourEmptyMessages()

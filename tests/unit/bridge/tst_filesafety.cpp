@@ -3,6 +3,7 @@
 // caused it shows a notice naming what failed and why.
 #include "FileReplace.h"
 #include "LegacyIni.h"
+#include "ProfileStore.h"
 #include "ScriptedDialogs.h"
 #include "TempWorkDir.h"
 #include "WriteSeam.h"
@@ -60,7 +61,7 @@ struct Writer
 
 #define ON(call) [](myQQuickView &v) { v.call; }
 const Writer kWriters[] = {
-    {"profile save", "modules/setting/p1.bin", "", "Profile 1 was not saved: ", ON(ui_30H_SetColor(QVariantList(21, 7)); QTest::qWait(700))},
+    {"profile save", "modules/setting/p1.bin", "", "Profile 1 was not saved: ", ON(profiles().current().setValue("color/color", 7); QTest::qWait(700))},
     {"settings save", "modules/setting/apConfig.bin", "", "The settings were not saved: ", ON(saveApConfig({1, QString(9000, u'x')}))},
     {"settings reset", "modules/setting/apConfig.bin", "", "The settings were not reset: ", ON(resetApconfig())},
     {"macro save", "modules/macro/Big.bin", "", "The macro \"Big\" was not saved: ", ON(saveMacroIni("Big", QStringList(700, "1      [ms]")))},

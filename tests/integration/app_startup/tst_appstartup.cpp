@@ -299,8 +299,6 @@ private slots:
             QVERIFY(SingleInstance(exe).acquire());
         }
     }
-        }
-    }
 
     void udevRuleGrantsAccessToTheCataloguedKeyboard()
     {

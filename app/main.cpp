@@ -1,5 +1,5 @@
-#include "ExecutableFolder.h"
 #include "Program.h"
+#include "RunFolder.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -8,10 +8,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Names the desktop entry, so that Wayland shells show the program's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("k3config"));
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.acquire())
         return 1;
-    enterExecutableFolder(QCoreApplication::applicationFilePath());
+    enterRunFolder(QCoreApplication::applicationFilePath());
     QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
 
     Program program;

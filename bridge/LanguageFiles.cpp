@@ -14,6 +14,7 @@ constexpr int kTaiwan = 208;
 constexpr int kMessageCount = 4;
 constexpr qsizetype kCodeStart = 5; // after "lang_"
 constexpr qsizetype kCodeLength = 6;
+const QString kEnglishCode = QStringLiteral("031000");
 
 }
 
@@ -49,9 +50,14 @@ QVariantMap LanguageFiles::menu() const
     return map;
 }
 
+QString LanguageFiles::filePath(const QString &langCode) const
+{
+    return m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini");
+}
+
 LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
-    QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
+    QSettings file(filePath(langCode), LegacyIni::format());
     Texts texts;
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     // Texts are numbered from 1.
@@ -61,5 +67,21 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
+    return texts;
+}
+
+QVariantMap LanguageFiles::group(const QString &langCode, const QString &group) const
+{
+    QVariantMap texts;
+    for (const QString &code : {kEnglishCode, langCode}) {
+        QSettings file(filePath(code), LegacyIni::format());
+        file.beginGroup(group);
+        const QStringList keys = file.childKeys();
+        for (const QString &key : keys) {
+            const QString text = SettingsValues::text(file.value(key));
+            if (!text.isEmpty())
+                texts.insert(key, text);
+        }
+    }
     return texts;
 }

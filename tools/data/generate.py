@@ -75,8 +75,9 @@ def main():
         inifile.write(os.path.join(setting, "p%d.bin" % n), profiles.profile(effect), legacy=True)
 
     for code, strings, messages in languages.LANGUAGES:
-        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(strings, messages), legacy=False)
+        sections = language(strings, messages)
+        sections["autostart"] = languages.AUTOSTART[code]
+        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code), sections, legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

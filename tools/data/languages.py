@@ -63,6 +63,12 @@ SPANISH_MESSAGES = [
     "No se puede abrir este archivo de imagen: ",
 ]
 
+# The global settings page's start-with-the-desktop switch, by language code.
+AUTOSTART = {
+    "031000": {"label": "AUTOSTART"},
+    "111000": {"label": "INICIO AUTOM\u00c1TICO"},
+}
+
 LANGUAGES = [
     ("031000", ENGLISH, ENGLISH_MESSAGES),
     ("111000", SPANISH, SPANISH_MESSAGES),

@@ -18,6 +18,9 @@ QtObject {
     property var usbStr: []
     property var usbCode: []
     property string customFilePath: ""
+    property var groups: ({})
+    property bool autostart: false
+    property bool autostartWritable: true
 
     function record(name, args) {
         calls.push([name].concat(Array.prototype.slice.call(args)))
@@ -95,4 +98,7 @@ QtObject {
     function ui_92H_GetUserPicture(index) { record("ui_92H_GetUserPicture", arguments); return [] }
     function ui_A1H_GetCurrentProfile() { record("ui_A1H_GetCurrentProfile", arguments); return currentProfile }
     function ui_B0H_GetColor() { record("ui_B0H_GetColor", arguments); return [] }
+    function getGroupStrings(code, group) { record("getGroupStrings", arguments); return groups[code + "/" + group] || {} }
+    function getAutostart() { record("getAutostart", arguments); return autostart }
+    function setAutostart(on) { record("setAutostart", arguments); if (autostartWritable) autostart = on }
 }

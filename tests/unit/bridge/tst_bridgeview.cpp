@@ -68,6 +68,9 @@ const QStringList kSlots{
     "QVariantList ui_92H_GetUserPicture(uchar)",
     "QVariant ui_A1H_GetCurrentProfile()",
     "QVariantList ui_B0H_GetColor()",
+    "QVariantMap getGroupStrings(QString,QString)",
+    "bool getAutostart()",
+    "void setAutostart(bool)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.

@@ -16,7 +16,7 @@ if [[ "${K3_SANITIZERS:-0}" == 1 ]]; then
     export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:suppressions=$root/tests/tsan.supp}
     "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DK3_SANITIZE=address,undefined
     ctest --test-dir "$root/build-asan" --output-on-failure -j"$(nproc)"
-    link_tests='^(tst_blockscrambler|tst_devicecatalogue|tst_devicecommands|tst_devicediscovery|tst_linkfaults|tst_monitorfaults|fuzz_replay_link)$'
+    link_tests='^(tst_blockscrambler|tst_devicecatalogue|tst_devicecommands|tst_devicediscovery|tst_linkfaults|tst_monitorfaults|tst_fuzz_replay_link)$'
     cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DK3_SANITIZE=thread >/dev/null
     cmake --build "$root/build-tsan" -j"$(nproc)" --target tst_blockscrambler tst_devicecatalogue \
         tst_devicecommands tst_devicediscovery tst_linkfaults tst_monitorfaults fuzz_link

@@ -45,4 +45,4 @@ int main(int argc, char **argv)
     return quick_test_main_with_setup(argc, argv, "bridge", QUICK_TEST_SOURCE_DIR, &setup);
 }
 
-#include "main.moc"
+#include "tst_qml_bridge.moc"

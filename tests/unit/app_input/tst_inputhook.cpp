@@ -278,4 +278,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(InputHookTest)
-#include "InputHookTest.moc"
+#include "tst_inputhook.moc"

@@ -144,4 +144,4 @@ void MacroEndToEndTest::bindsTheMacroToAKeyAndApplies()
 
 QTEST_MAIN(MacroEndToEndTest)
 
-#include "MacroEndToEndTest.moc"
+#include "tst_macro_e2e.moc"

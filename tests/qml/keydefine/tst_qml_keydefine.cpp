@@ -12,4 +12,4 @@ public slots:
 
 QUICK_TEST_MAIN_WITH_SETUP(keydefine, Setup)
 
-#include "main.moc"
+#include "tst_qml_keydefine.moc"

@@ -275,4 +275,4 @@ private:
 };
 
 QTEST_MAIN(StartupTest)
-#include "StartupTest.moc"
+#include "tst_appstartup.moc"

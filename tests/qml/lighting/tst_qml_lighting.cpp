@@ -41,4 +41,4 @@ public slots:
 
 QUICK_TEST_MAIN_WITH_SETUP(lighting, Setup)
 
-#include "main.moc"
+#include "tst_qml_lighting.moc"

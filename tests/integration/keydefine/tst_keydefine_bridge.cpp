@@ -166,4 +166,4 @@ void KeydefineBridgeTest::resetAllBringsBackTheDefaults()
 
 QTEST_MAIN(KeydefineBridgeTest)
 
-#include "KeydefineBridgeTest.moc"
+#include "tst_keydefine_bridge.moc"

@@ -20,4 +20,4 @@ public slots:
 
 QUICK_TEST_MAIN_WITH_SETUP(macro, Setup)
 
-#include "main.moc"
+#include "tst_qml_macro.moc"

@@ -199,4 +199,4 @@ private:
 };
 
 QTEST_MAIN(DesktopTest)
-#include "DesktopTest.moc"
+#include "tst_appdesktop.moc"

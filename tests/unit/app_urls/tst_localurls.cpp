@@ -37,4 +37,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(LocalUrlTest)
-#include "LocalUrlTest.moc"
+#include "tst_localurls.moc"

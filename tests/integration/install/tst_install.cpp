@@ -127,9 +127,13 @@ private slots:
     void otherFoldersTheProgramRunsIn()
     {
         QCOMPARE(chooseRunFolder(QStringLiteral(K3_RUNTIME_DIR), m_user), QStringLiteral(K3_RUNTIME_DIR));
+        const QString bin = m_stage.filePath(QStringLiteral("usr/bin"));
+        QVERIFY(QDir().mkpath(bin + "/modules/setting"));
+        QCOMPARE(chooseRunFolder(bin, m_user), bin);
+        QVERIFY(QDir(bin + "/modules").removeRecursively());
         const QString blocked = m_home.filePath(QStringLiteral("blocked"));
         write(blocked, "a file where the folder would go");
-        QCOMPARE(chooseRunFolder(m_stage.filePath(QStringLiteral("usr/bin")), blocked + "/k3config"), m_shared);
+        QCOMPARE(chooseRunFolder(bin, blocked + "/k3config"), m_shared);
     }
 
 private:
@@ -140,4 +144,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(InstallTest)
-#include "InstallTest.moc"
+#include "tst_install.moc"

@@ -2,7 +2,7 @@
 # Builds the Debian package from a built tree and checks what it holds. The library scan for
 # the dependencies runs `file` on every packaged file (a minute on a busy machine), so it is
 # left to scripts/package.sh, which lintian checks.
-# Usage: package-test.sh <build folder>. Exits 77 (skipped) without the Debian tools.
+# Usage: tst_package.sh <build folder>. Exits 77 (skipped) without the Debian tools.
 set -eu
 build=$1
 for tool in cpack dpkg-deb; do

@@ -2,6 +2,7 @@
 # Seeds each fault of mutants.txt into the tree in turn, builds, and runs the test
 # suite until its first failure; prints whether the suite caught the fault.
 # Usage: tools/mutants/run.sh [build-dir] [name-filter]
+# K3_MUTANT_TESTS=<ctest regex> runs only those tests, to compare one area before and after a change.
 # The build folder is a throw-away one (default build-mutants/); the tree is restored
 # after each fault, also when the script is interrupted.
 set -uo pipefail
@@ -35,7 +36,7 @@ while IFS='|' read -r name file subst; do
     start=$SECONDS
     if ! cmake --build "$dir" >/dev/null 2>&1; then
         echo "CAUGHT  $name (does not build)"; caught=$((caught + 1))
-    elif ctest --test-dir "$dir" -j"$(nproc)" --stop-on-failure --timeout 300 >"$dir/mutant-$name.log" 2>&1; then
+    elif ctest --test-dir "$dir" -j"$(nproc)" --stop-on-failure --timeout 300 ${K3_MUTANT_TESTS:+-R "$K3_MUTANT_TESTS"} >"$dir/mutant-$name.log" 2>&1; then
         echo "MISSED  $name ($((SECONDS - start)) s)"; missed=$((missed + 1))
     else
         echo "CAUGHT  $name by $(grep -m1 -oE '[0-9]+ - [A-Za-z0-9_]+ \((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)' "$dir/mutant-$name.log" || echo '?') ($((SECONDS - start)) s)"

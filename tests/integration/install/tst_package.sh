@@ -20,7 +20,8 @@ for path in /usr/bin/k3config /usr/bin/k3config-demo /usr/share/k3config/shipped
     /usr/share/k3config/modules/i18n/lang_031000.ini /usr/lib/udev/rules.d/70-k3config.rules \
     /usr/share/applications/k3config.desktop /usr/share/icons/hicolor/256x256/apps/k3config.png \
     /usr/share/metainfo/org.example.k3config.metainfo.xml /usr/share/man/man1/k3config.1.gz \
-    /usr/share/bash-completion/completions/k3config /usr/share/doc/k3config/copyright; do
+    /usr/share/bash-completion/completions/k3config /usr/share/doc/k3config/copyright \
+    /usr/share/dbus-1/services/org.k3config.Keyboard.service; do
     grep -qx "$path" "$out/files" || { echo "missing from the package: $path"; status=1; }
 done
 # Nothing of the build's own run-time folder or the scene's sources.

@@ -6,6 +6,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QWindow>
 #include <QSystemTrayIcon>
 
 Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &scene)
@@ -57,13 +58,13 @@ void Ui_Controler::onClose()
 
 void Ui_Controler::onXChanged(int x)
 {
-    if (m_window)
+    if (m_window && !m_systemMove)
         m_window->move(m_window->x() + x, m_window->y());
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (m_window)
+    if (m_window && !m_systemMove)
         m_window->move(m_window->x(), m_window->y() + y);
 }
 
@@ -76,4 +77,10 @@ void Ui_Controler::setBusy(int busyTime)
 void Ui_Controler::setBusy()
 {
     setBusy(0);
+}
+
+void Ui_Controler::startSystemMove()
+{
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    m_systemMove = handle && handle->startSystemMove();
 }

@@ -132,6 +132,9 @@ public slots:
     QStringList getOpenApplications();
     bool getAppProfilesAutomatic();
     void setAppProfilesHeld(bool held);
+    bool getAutostart();
+    // Starts the program with the desktop session, hidden to the tray, or stops that.
+    void setAutostart(bool enabled);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

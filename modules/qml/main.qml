@@ -248,17 +248,23 @@ Item {
 
         objectName: "dragArea"
         property point pressPoint
+        property bool dragging: false
 
         anchors.fill: parent
         z: -1
         hoverEnabled: true
         onPressed: mouse => {
             pressPoint = Qt.point(mouse.x, mouse.y)
+            dragging = false
             mainScene.controlMenu()
         }
         onPositionChanged: mouse => {
             if (!pressed)
                 return
+            if (!dragging) {
+                dragging = true
+                ui_Ctl.startSystemMove()
+            }
             ui_Ctl.onXChanged(mouse.x - pressPoint.x)
             ui_Ctl.onYChanged(mouse.y - pressPoint.y)
         }

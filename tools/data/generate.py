@@ -82,6 +82,7 @@ def main():
     for code, strings, messages, notices, connection in languages.LANGUAGES:
         sections = language(code, strings, messages, notices, connection)
         sections["appprofiles"] = appprofiles.TEXTS[code]
+        sections["autostart"] = languages.AUTOSTART[code]
         inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code), sections, legacy=False)
 
     for name, sections in macros.macro_files().items():

@@ -161,6 +161,12 @@ SPANISH_CONNECTION = {
     "detail": "%1, firmware %2",
 }
 
+# The global settings page's start-with-the-desktop switch, by language code.
+AUTOSTART = {
+    "031000": {"label": "AUTOSTART"},
+    "111000": {"label": "INICIO AUTOM\u00c1TICO"},
+}
+
 LANGUAGES = [
     ("031000", ENGLISH, ENGLISH_MESSAGES, ENGLISH_NOTICES, ENGLISH_CONNECTION),
     ("111000", SPANISH, SPANISH_MESSAGES, SPANISH_NOTICES, SPANISH_CONNECTION),

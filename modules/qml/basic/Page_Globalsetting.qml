@@ -27,6 +27,7 @@ Item {
     property var onOffNames: ["ON", "OFF"]
     property var offOnNames: ["OFF", "ON"]
     property var sizeNames: ["NORMAL", "LARGER"]
+    property string autostartLabel: "AUTOSTART"
     readonly property var chosenRgb: textPalette[chosenColor]
 
     function initUI() {
@@ -35,6 +36,7 @@ Item {
         if (L.length > 0)
             applyConfig(L)
         skinShown = ui_View.getIsSkinShow()
+        showAutostart()
     }
 
     // Positions missing from an older, shorter list keep their current values.
@@ -91,6 +93,7 @@ Item {
         _StringList = Defaults.mergedStrings(ui_View.getGlobalStrings(code))
         mainScene.translateStrings(code)
         _FontFamily = _StringList[0]
+        autostartLabel = ui_View.getLanguageGroup(code, "autostart").label || "AUTOSTART"
     }
 
     function translateStrings() {
@@ -138,6 +141,16 @@ Item {
             }
         }
         isCustomBackground = position === 1
+    }
+
+    // The entry lives outside the settings file, so the switch shows what is on disk.
+    function showAutostart() {
+        autostartMenu.currentIndex = ui_View.getAutostart() ? 1 : 0
+    }
+
+    function chooseAutostart(position) {
+        ui_View.setAutostart(position === 1)
+        showAutostart()
     }
 
     function chooseSize(position) {
@@ -230,9 +243,9 @@ Item {
         id: menus
 
         x: 20
-        y: 44
+        y: 42
         width: parent.width - 40
-        spacing: 6
+        spacing: 3
 
         SettingRow {
             id: skinRow
@@ -313,6 +326,20 @@ Item {
                 currentIndex: 0
                 model: page.offOnNames
                 onActivated: index => page.chooseBackground(index)
+            }
+        }
+
+        SettingRow {
+            text: page.autostartLabel
+
+            ButtonGroup {
+                id: autostartMenu
+
+                objectName: "autostartMenu"
+                width: parent.width
+                currentIndex: 0
+                model: page.offOnNames
+                onActivated: index => page.chooseAutostart(index)
             }
         }
     }

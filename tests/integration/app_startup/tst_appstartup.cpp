@@ -156,6 +156,7 @@ private slots:
         window.move(100, 200);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.controller()->startSystemMove(); // offered nowhere here: the deltas move the window
         window.controller()->onXChanged(15);
         window.controller()->onYChanged(-7);
         window.controller()->onXChanged(-3);

@@ -19,6 +19,9 @@ QtObject {
     property var usbCode: []
     property string customFilePath: ""
     property var appProfiles: ({ enabled: false, defaultProfile: -1, rules: [] })
+    property var groups: ({})
+    property bool autostart: false
+    property bool autostartWritable: true
 
     function record(name, args) {
         calls.push([name].concat(Array.prototype.slice.call(args)))
@@ -66,7 +69,7 @@ QtObject {
     function getCustomFilePath() { record("getCustomFilePath", arguments); return customFilePath }
     function chkLanguages() { record("chkLanguages", arguments); return languages }
     function getGlobalStrings(code) { record("getGlobalStrings", arguments); return strings[code] || [""] }
-    function getLanguageGroup(code, group) { return ({}) }
+    function getLanguageGroup(code, group) { record("getLanguageGroup", arguments); return groups[code + "/" + group] || {} }
     function createMacroIni() { record("createMacroIni", arguments); return "" }
     function deleteMacroIni(name) { record("deleteMacroIni", arguments); return false }
     function getMacroIniNames() { record("getMacroIniNames", arguments); return [] }
@@ -102,4 +105,6 @@ QtObject {
     function getOpenApplications() { record("getOpenApplications", arguments); return ["Steam"] }
     function getAppProfilesAutomatic() { record("getAppProfilesAutomatic", arguments); return false }
     function setAppProfilesHeld(held) { record("setAppProfilesHeld", arguments) }
+    function getAutostart() { record("getAutostart", arguments); return autostart }
+    function setAutostart(on) { record("setAutostart", arguments); if (autostartWritable) autostart = on }
 }

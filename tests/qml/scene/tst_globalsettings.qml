@@ -120,6 +120,25 @@ SceneTestCase {
         compare(scene.globalSetting_stringList[1], "OPCIONES")
     }
 
+    // The switch shows the entry on disk: at start, after a change, and after a change that failed.
+    function test_autostart_switch() {
+        view.autostart = true
+        view.groups = ({ "111000/autostart": { "label": "INICIO" } })
+        startSettings()
+        openSettings()
+        var menu = findChild(page, "autostartMenu")
+        compare(menu.currentIndex, 1)
+        choose("autostartMenu", 0)
+        compare(view.last("setAutostart"), ["setAutostart", false])
+        compare(menu.currentIndex, 0)
+        view.autostartWritable = false
+        choose("autostartMenu", 1)
+        compare(menu.currentIndex, 0)
+        compare(page.autostartLabel, "AUTOSTART")
+        page.chooseLanguage(1)
+        compare(page.autostartLabel, "INICIO")
+    }
+
     function test_background_on_asks_for_a_picture() {
         startSettings()
         openSettings()

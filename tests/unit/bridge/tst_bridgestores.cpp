@@ -1,4 +1,5 @@
 #include "AppConfigStore.h"
+#include "DesktopAutostart.h"
 #include "LegacyIni.h"
 #include "ProfileStore.h"
 #include "ScriptedDialogs.h"
@@ -6,6 +7,8 @@
 #include "TempWorkDir.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -45,6 +48,7 @@ private slots:
     void pendingWritesDoNotLeakIntoAReplacedProfile();
     void aForeignFileBecomesAnEmptyProfile();
     void aBurstOfProfileChangesIsWrittenOnceItIsOver();
+    void autostartEntryStartsThisProgramHidden();
 };
 
 void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
@@ -263,6 +267,30 @@ void BridgeStoresTest::aBurstOfProfileChangesIsWrittenOnceItIsOver()
         store.current().setValue("userPicture/0", numbers(3, 7));
     }
     QVERIFY(TempWorkDir::read(p1).contains("0=7, 8, 9"));
+}
+
+void BridgeStoresTest::autostartEntryStartsThisProgramHidden()
+{
+    TempWorkDir dir;
+    const QString entry = dir.path(QStringLiteral("config/autostart/k3config.desktop"));
+    const DesktopAutostart autostart(entry, QStringLiteral("/opt/my \"k3\" $HOME\\50%/k3config"));
+    QVERIFY(!autostart.isEnabled());
+    QVERIFY(autostart.setEnabled(true));
+    QVERIFY(autostart.isEnabled());
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(R"(Exec="/opt/my \\"k3\\" \\$HOME\\\\50%%/k3config" --minimized)"));
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty())
+        QCOMPARE(QProcess::execute(validator, {entry}), 0);
+    QVERIFY(autostart.setEnabled(false));
+    QVERIFY(!autostart.isEnabled());
+    QVERIFY(autostart.setEnabled(false));
+
+    TempWorkDir::write(QStringLiteral("blocked"), "a file where the folder would go");
+    const DesktopAutostart blocked(dir.path(QStringLiteral("blocked/autostart/k3config.desktop")), QStringLiteral("/k3"));
+    QVERIFY(!blocked.setEnabled(true));
+    QVERIFY(!blocked.isEnabled());
 }
 
 QTEST_GUILESS_MAIN(BridgeStoresTest)

@@ -75,6 +75,8 @@ const QStringList kSlots{
     "QStringList getOpenApplications()",
     "bool getAppProfilesAutomatic()",
     "void setAppProfilesHeld(bool)",
+    "bool getAutostart()",
+    "void setAutostart(bool)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.

@@ -476,7 +476,10 @@ void TestShippedData::icons()
         sizes.insert(image.width());
     }
     QVERIFY(sizes.contains(16) && sizes.contains(32) && sizes.contains(48));
-    QCOMPARE(QImageReader(repository(QStringLiteral("packaging/icons/k3config.png"))).size(), QSize(256, 256));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString icon = QStringLiteral("packaging/icons/hicolor/%1x%1/apps/k3config.png").arg(size);
+        QCOMPARE(QImageReader(repository(icon)).size(), QSize(size, size));
+    }
 }
 
 QTEST_MAIN(TestShippedData)

@@ -1,9 +1,10 @@
 #include "DesktopAutostart.h"
 
+#include "FileReplace.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -57,7 +58,6 @@ bool DesktopAutostart::setEnabled(bool enabled) const
                                             "Terminal=false\n")
                                  .arg(quotedArgument(m_program))
                                  .toUtf8();
-    QSaveFile file(m_entryPath);
-    return QDir().mkpath(QFileInfo(m_entryPath).path()) && file.open(QIODevice::WriteOnly)
-           && file.write(entry) == entry.size() && file.commit();
+    return QDir().mkpath(QFileInfo(m_entryPath).path())
+           && FileReplace::writeOver(m_entryPath, entry) == FileFailure::None;
 }

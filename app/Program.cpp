@@ -75,7 +75,7 @@ bool Program::offerOnBus(const QString &service)
     m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
     m_busObject = std::make_unique<KeyboardBusObject>();
     m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
-#include "AppProfilesBus.h"
+    new AppProfilesBusAdaptor(m_busObject.get(), view);
     // A keyboard found again may be another one: its facts are read anew before callers hear of it.
     QObject::connect(&view.connection(), &ConnectionStatus::changed, m_bus, [this, &view] {
         m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());

@@ -73,7 +73,8 @@ TestCase {
         compare(menu["ENGLISH"], "031000")
         compare(ui_View.getGlobalStrings("031000"), ["Exo", "One", "Two"])
         compare(ui_View.getLanguageGroup("031000", "confirm"), {"yes": "Yes, sure"})
-        compare(ui_View.getLanguageGroup("025044", "confirm"), {})
+        // A language without the group shows the English texts.
+        compare(ui_View.getLanguageGroup("025044", "confirm"), {"yes": "Yes, sure"})
         compare(ui_View.loadUsbStr(), ["A", "B"])
         compare(ui_View.loadUsbCode(), ["4", "5"])
     }

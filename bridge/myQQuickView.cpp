@@ -43,12 +43,9 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_fileGuard(std::make_unique<LocalFileGuard>())
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
     , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
-    , m_apConfig(std::make_unique<AppConfigStore>())
-    , m_profiles(std::make_unique<ProfileStore>())
-    , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
-    rebuildKeyNames();
+    openFiles();
 }
 
 // The settings objects are destroyed with the bridge, which writes any change
@@ -56,6 +53,17 @@ myQQuickView::myQQuickView(QWidget *parent)
 myQQuickView::~myQQuickView()
 {
     engine()->removeUrlInterceptor(m_fileGuard.get());
+}
+
+void myQQuickView::openFiles()
+{
+    // The old stores go first: what they still hold goes to the files they were opened on.
+    m_apConfig.reset();
+    m_profiles.reset();
+    m_apConfig = std::make_unique<AppConfigStore>();
+    m_profiles = std::make_unique<ProfileStore>();
+    m_layoutMode = HardwareDefinitions().initialLayoutMode();
+    rebuildKeyNames();
 }
 
 void myQQuickView::setDevice(Hid_Thread *device)

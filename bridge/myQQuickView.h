@@ -41,6 +41,11 @@ public:
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
+    // Opens the settings and profile files and reads the layout mode and the key names, as at
+    // construction; called again, it first writes what is pending and then takes the files
+    // as they are on disk now.
+    void openFiles();
+
     // Called by the input hooks on the GUI thread; forwarded to QML queued.
     void detectKeyboard(bool isDown, int usbCode);
     void detectMouse(bool isDown, uint button, uint x, uint y);

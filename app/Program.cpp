@@ -1,11 +1,16 @@
 #include "Program.h"
 
 #include "InputHook.h"
+#include "KeyboardActions.h"
+#include "KeyboardBus.h"
 #include "LocalUrlOpener.h"
+#include "ProfileStore.h"
+#include "TrayIcon.h"
 #include "WindowKeyFilter.h"
 #include "myQQuickView.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 
 Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
     : m_window(std::make_unique<Widget>(nullptr, scene))
@@ -18,10 +23,24 @@ Program::Program(const QUrl &scene, std::unique_ptr<InputBackend> input)
     m_hooks->setKeyboardCallback(&Widget::keyboardCallback, m_window.get());
     m_hooks->setMouseCallback(&Widget::mouseCallback, m_window.get());
     QCoreApplication::instance()->installEventFilter(m_keyFilter.get());
+    // Whoever switches the profile (the scene, the keyboard's own key, a request from
+    // outside), the tray and the bus follow.
+    m_window->view()->profiles().setCurrentObserver([this](int profile) {
+        showTrayProfile(m_window->trayIcon(), profile);
+        if (m_bus)
+            emit m_bus->ProfileChanged(profile + 1);
+    });
 }
 
 Program::~Program()
 {
+    m_window->view()->profiles().setCurrentObserver(nullptr);
+    // No request from outside reaches a window on its way out.
+    if (!m_service.isEmpty())
+        QDBusConnection::sessionBus().unregisterService(m_service);
+    m_bus = nullptr;
+    m_busObject.reset();
+    m_actions.reset();
     QCoreApplication::instance()->removeEventFilter(m_keyFilter.get());
     m_hooks->removeHooks();
     m_hooks->setKeyboardCallback(nullptr, nullptr);
@@ -29,9 +48,25 @@ Program::~Program()
     m_window.reset();
 }
 
-void Program::start()
+void Program::start(bool visible)
 {
     m_window->checkDevice();
-    m_window->showNormal();
+    showTrayProfile(m_window->trayIcon(), m_window->view()->profiles().currentIndex());
+    if (visible)
+        m_window->showNormal();
     m_window->startUi();
+}
+
+bool Program::offerOnBus(const QString &service)
+{
+    myQQuickView &view = *m_window->view();
+    m_actions = std::make_unique<KeyboardActions>(view.profiles(), m_window->device(), &m_window->scene());
+    m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
+    m_busObject = std::make_unique<KeyboardBusObject>();
+    m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerObject(KeyboardBus::kPath, m_busObject.get()) || !bus.registerService(service))
+        return false;
+    m_service = service;
+    return true;
 }

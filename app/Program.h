@@ -8,6 +8,9 @@
 #include <memory>
 
 class InputHook;
+class KeyboardActions;
+class KeyboardBusAdaptor;
+class KeyboardBusObject;
 class LocalUrlOpener;
 class WindowKeyFilter;
 
@@ -23,8 +26,12 @@ public:
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
 
-    // Device discovery, then the window is shown and the interface started.
-    void start();
+    // Device discovery, then the window is shown (unless it starts hidden in the tray) and
+    // the interface started.
+    void start(bool visible = true);
+    // Takes `service` on the session bus and answers requests there from then on; false
+    // when there is no session bus or another program holds the name.
+    bool offerOnBus(const QString &service);
 
     Widget &window() { return *m_window; }
     InputHook &hooks() { return *m_hooks; }
@@ -34,4 +41,8 @@ private:
     std::unique_ptr<InputHook> m_hooks;
     std::unique_ptr<WindowKeyFilter> m_keyFilter;
     std::unique_ptr<LocalUrlOpener> m_urlOpener;
+    std::unique_ptr<KeyboardActions> m_actions;
+    std::unique_ptr<KeyboardBusObject> m_busObject;
+    KeyboardBusAdaptor *m_bus = nullptr;
+    QString m_service;
 };

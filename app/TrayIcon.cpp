@@ -1,6 +1,7 @@
 #include "TrayIcon.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include <QWidget>
 
 namespace {
+constexpr int kProfiles = 4;
 const char kMenuStyleSheet[] =
     "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
     "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
@@ -19,12 +21,22 @@ const char kMenuStyleSheet[] =
     "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
 }
 
-QSystemTrayIcon *createTrayIcon(QWidget *window)
+QSystemTrayIcon *createTrayIcon(QWidget *window, const std::function<void(int)> &chooseProfile)
 {
     auto *tray = new QSystemTrayIcon(window);
+    auto *menu = new QMenu(window);
+    auto *profiles = new QActionGroup(menu);
+    for (int profile = 0; profile < kProfiles; ++profile) {
+        // The profile menu's labels: P01 .. P04.
+        QAction *entry = profiles->addAction(QStringLiteral("P%1").arg(profile + 1, 2, 10, QLatin1Char('0')));
+        entry->setCheckable(true);
+        entry->setData(profile);
+        QObject::connect(entry, &QAction::triggered, window, [chooseProfile, profile] { chooseProfile(profile); });
+    }
+    menu->addActions(profiles->actions());
+    menu->addSeparator();
     auto *quit = new QAction(QCoreApplication::translate("Widget", "Quit (&Q)"), window);
     QObject::connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
-    auto *menu = new QMenu(window);
     menu->addAction(quit);
     menu->setStyleSheet(QString::fromLatin1(kMenuStyleSheet));
     tray->setContextMenu(menu);
@@ -32,4 +44,12 @@ QSystemTrayIcon *createTrayIcon(QWidget *window)
     tray->setIcon(QIcon(QStringLiteral("./modules/img/logo.ico")));
     tray->setVisible(true);
     return tray;
+}
+
+void showTrayProfile(QSystemTrayIcon *tray, int profile)
+{
+    for (QAction *entry : tray->contextMenu()->actions()) {
+        if (entry->isCheckable())
+            entry->setChecked(entry->data().toInt() == profile);
+    }
 }

@@ -1,7 +1,6 @@
 #include "Widget.h"
 
-#include "ApConfigValues.h"
-#include "DeviceCatalogue.h"
+#include "LocalKeyboard.h"
 #include "TrayIcon.h"
 #include "Ui_Controler.h"
 #include "UserEvent.h"
@@ -18,7 +17,8 @@ Widget::Widget(QWidget *parent, const QUrl &scene)
 {
     m_controller = new Ui_Controler(this, &m_device, scene);
     view()->setDevice(&m_device);
-    m_trayIcon = createTrayIcon(this);
+    m_scene = std::make_unique<SceneProfiles>(*view());
+    m_trayIcon = createTrayIcon(this, [this](int profile) { m_scene->selectProfile(profile); });
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
 }
 
@@ -65,11 +65,16 @@ void Widget::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 #endif
 }
 
+void Widget::showFromTray()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
 void Widget::checkDevice()
 {
-    const DeviceCatalogue catalogue = readDeviceCatalogue(readProductNames());
-    m_device.scanDevices(catalogue.entries);
-    Hid_Thread::setEncode(catalogue.isEncode);
+    findKeyboard(m_device);
     m_device.swichCurDevice(m_device.currentDevice());
     view()->syncFW();
 }

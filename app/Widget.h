@@ -1,12 +1,14 @@
 #pragma once
 
 #include "Hid_Thread.h"
+#include "SceneProfiles.h"
 
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class Ui_Controler;
 class myQQuickView;
@@ -31,6 +33,9 @@ public:
     myQQuickView *view() const;
     Hid_Thread &device() { return m_device; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    ProfileScene &scene() { return *m_scene; }
+    // Back from the tray (or from behind other windows), at the front.
+    void showFromTray();
 
     // Input-hook callbacks; context is the window.
     static void keyboardCallback(std::uint8_t usage, bool isDown, void *context);
@@ -50,5 +55,6 @@ protected:
 private:
     Ui_Controler *m_controller = nullptr;
     Hid_Thread m_device;
+    std::unique_ptr<SceneProfiles> m_scene;
     QSystemTrayIcon *m_trayIcon = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "DeviceBlocks.h"
 
+#include "Hid_Thread.h"
 #include "SettingsValues.h"
 
 namespace DeviceBlocks {
@@ -79,6 +80,21 @@ void storeKeyMatrix(QSettings &profile, uchar layoutMode, const QVariantList &sr
         const QVariant high = 2 * k + 1 < src256.size() ? src256.at(2 * k + 1) : QVariant(0);
         profile.setValue(keydefineKey(layoutMode, QString::number(k)), QVariantList{low, high});
     }
+}
+
+DeviceFacts readDeviceFacts(Hid_Thread &link, DeviceFacts known)
+{
+    link.hid_80H_GetFWVersion(known.version, known.layoutMode);
+    link.hid_A1H_GetCurrentProfile(known.profile);
+    return known;
+}
+
+void sendLedType(QSettings &profile, Hid_Thread *link, const LedType &v)
+{
+    profile.setValue(kLedTypeKey, QVariantList{v[0], v[1], v[2], v[3], v[4], v[5]});
+    // The keyboard takes no speed 0; the profile keeps what was chosen.
+    if (link)
+        link->hid_08H_SetLEDType(v[0], v[1], v[2] ? v[2] : 1, v[3], v[4], v[5]);
 }
 
 QVariantList storedList(const QSettings &profile, const QString &key)

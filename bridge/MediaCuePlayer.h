@@ -4,12 +4,22 @@
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
+#include <QSoundEffect>
+#include <QUrl>
 
 #include <memory>
 
-// A cue player on Qt Multimedia. A missing or unplayable file stays silent.
-// The media pipeline is built when the cue first plays, so a program with
-// sound switched off never opens the audio system.
+// Whether this process has a sound output to play on (a sound server or an audio device). Asked
+// once, the first time a cue player needs it; without one the console says so in one line and every
+// cue player stays silent without ever building a media pipeline.
+bool soundOutputAvailable();
+
+// The players of the program's cues: the looping background track is compressed and needs a media
+// player; the short cues are plain samples played from memory.
+SoundCues::Players cuePlayers();
+
+// The looping background track, a compressed file, on Qt Multimedia's media player.
+// A missing or unplayable file stays silent.
 class MediaCuePlayer : public CuePlayer
 {
 public:
@@ -19,6 +29,7 @@ public:
     void setSource(const QUrl &source) override;
     void play() override;
     void clear() override;
+    void prepare(const QUrl &source) override;
 
 private:
     QMediaPlayer &player();
@@ -33,4 +44,29 @@ private:
     bool m_playing = false;
     bool m_restart = false;
     bool m_syncing = false;
+};
+
+// A short uncompressed cue on Qt's sound effect: the file is decoded once into memory and each play
+// starts that sample on an audio stream, with no decoding pipeline. A missing or unplayable file
+// stays silent.
+class SoundEffectCuePlayer : public CuePlayer
+{
+public:
+    SoundEffectCuePlayer();
+    ~SoundEffectCuePlayer() override;
+
+    void setSource(const QUrl &source) override;
+    void play() override;
+    void clear() override;
+    void prepare(const QUrl &source) override;
+
+private:
+    // Null without a sound output.
+    QSoundEffect *effect();
+    std::unique_ptr<QSoundEffect> newEffect();
+    void onPlayingChanged();
+
+    std::unique_ptr<QSoundEffect> m_effect;
+    // A play asked for and neither cleared nor ended: its end is reported.
+    bool m_active = false;
 };

@@ -14,8 +14,11 @@ ProfileStore::~ProfileStore() = default;
 
 void ProfileStore::setCurrentIndex(int profile)
 {
-    if (isValid(profile))
-        m_current = uchar(profile);
+    if (!isValid(profile) || profile == m_current)
+        return;
+    m_current = uchar(profile);
+    if (m_observer)
+        m_observer(profile);
 }
 
 void ProfileStore::open(int profile)

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 // The four profile files p1.bin .. p4.bin, one per on-device profile, and
@@ -21,6 +22,8 @@ public:
     uchar currentIndex() const { return m_current; }
     // Profile numbers outside 0..3 are ignored.
     void setCurrentIndex(int profile);
+    // Told of every change of the current profile, whoever made it.
+    void setCurrentObserver(std::function<void(int)> observer) { m_observer = std::move(observer); }
     QSettings &current() { return *m_settings[m_current]; }
     QSettings &at(int profile) { return *m_settings[profile]; }
 
@@ -39,4 +42,5 @@ private:
     QString m_folder;
     std::array<std::unique_ptr<QSettings>, kCount> m_settings;
     uchar m_current = 0;
+    std::function<void(int)> m_observer;
 };

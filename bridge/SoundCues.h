@@ -16,6 +16,9 @@ public:
     virtual void play() = 0;
     // Stops and forgets the source; a cleared player reports no end.
     virtual void clear() = 0;
+    // Loads a source ahead of its first play where the player can, so that playing it later
+    // costs no set-up; plays nothing.
+    virtual void prepare(const QUrl &source) { Q_UNUSED(source); }
 
     // Called when the player reaches the end of its source.
     void setFinishedHandler(std::function<void()> handler) { m_finished = std::move(handler); }
@@ -41,7 +44,7 @@ public:
     // Sound files are resolved against the working directory at play time.
     explicit SoundCues(Players players, const QString &folder = QStringLiteral("./modules/media"));
 
-    void setEnabled(bool enabled) { m_enabled = enabled; }
+    void setEnabled(bool enabled);
     bool isEnabled() const { return m_enabled; }
 
     // Cue 0 starts the background track; 1..4 restart their own cue; others do nothing.
@@ -49,11 +52,17 @@ public:
     // (Re)starts the background track, whether sound is enabled or not.
     void playBackground();
     void clearAll();
+    // Loads the short cues ahead of their first play; while sound is off, waits until it is
+    // switched on.
+    void prepare();
 
 private:
     QUrl cueUrl(int index) const;
+    void prepareNow();
 
     Players m_players;
     QString m_folder;
     bool m_enabled = true;
+    bool m_prepareWhenEnabled = false;
+    bool m_prepared = false;
 };

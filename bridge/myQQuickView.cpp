@@ -3,6 +3,7 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "DeviceBlocks.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -17,6 +18,7 @@
 #include <QMetaMethod>
 #include <QQmlEngine>
 #include <QQuickItem>
+#include <QQuickWindow>
 #include <QScopedValueRollback>
 
 #include <array>
@@ -28,24 +30,19 @@ namespace {
 constexpr size_t kMaxPendingEvents = 256;
 constexpr qint64 kEventSliceMs = 20;
 
-SoundCues::Players mediaPlayers()
-{
-    SoundCues::Players players;
-    for (auto &player : players)
-        player = std::make_unique<MediaCuePlayer>();
-    return players;
-}
-
 }
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
     , m_fileGuard(std::make_unique<LocalFileGuard>())
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
-    , m_sound(std::make_unique<SoundCues>(mediaPlayers()))
+    , m_sound(std::make_unique<SoundCues>(cuePlayers()))
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
     openFiles();
+    // The cues load once the first frame is drawn: off the start-up path, and before a click.
+    connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
 }
 
 // The settings objects are destroyed with the bridge, which writes any change
@@ -131,11 +128,11 @@ void myQQuickView::syncFW()
 {
     if (!m_device)
         return;
-    quint16 version = 0;
-    m_device->hid_80H_GetFWVersion(version, m_layoutMode);
-    uchar profile = m_profiles->currentIndex();
-    m_device->hid_A1H_GetCurrentProfile(profile);
-    m_profiles->setCurrentIndex(profile);
+    const DeviceBlocks::DeviceFacts facts =
+        DeviceBlocks::readDeviceFacts(*m_device, {0, m_layoutMode, m_profiles->currentIndex()});
+    m_layoutMode = facts.layoutMode;
+    m_firmware = DeviceBlocks::firmwareText(facts.version);
+    m_profiles->setCurrentIndex(facts.profile);
     // The key names depend on the layout mode just read.
     rebuildKeyNames();
 }

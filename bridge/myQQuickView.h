@@ -37,6 +37,9 @@ public:
     Hid_Thread *device() const;
 
     uchar layoutMode() const;
+    ProfileStore &profiles() { return *m_profiles; }
+    // As read by the last syncFW: "unknown" until then or without a keyboard.
+    QString firmwareVersion() const { return m_firmware; }
 
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
@@ -124,6 +127,7 @@ private:
     std::unique_ptr<ProfileStore> m_profiles;
     QStringList m_messages;
     uchar m_layoutMode = 0;
+    QString m_firmware = QStringLiteral("unknown");
     QMap<QString, uchar> m_keyNames;
     // Event reports from the monitor's thread, waiting for the GUI thread.
     QMutex m_eventsLock;

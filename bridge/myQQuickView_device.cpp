@@ -44,11 +44,7 @@ void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1)
 void myQQuickView::ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
                                      uchar type_Side)
 {
-    m_profiles->current().setValue(DeviceBlocks::kLedTypeKey,
-                                   QVariantList{type, brightness, speed, direction, color, type_Side});
-    // The keyboard takes no speed 0; the profile keeps what was chosen.
-    if (m_device)
-        m_device->hid_08H_SetLEDType(type, brightness, speed ? speed : 1, direction, color, type_Side);
+    DeviceBlocks::sendLedType(m_profiles->current(), m_device, {type, brightness, speed, direction, color, type_Side});
 }
 
 void myQQuickView::ui_0C0DH_SetKeyMatrix(QVariantList src256)

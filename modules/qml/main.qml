@@ -51,6 +51,15 @@ Item {
     function run() {
     }
 
+    // Requests from outside the scene: the command line, D-Bus and the tray menu.
+    function selectProfile(index) {
+        mainK3.profileMenu.select(index)
+    }
+
+    function reloadPages() {
+        mainK3.reloadPages()
+    }
+
     function setProtectUI(interval) {
         busyIndicator.busy = true
         ui_View.setEnabled(false)

@@ -56,6 +56,11 @@ Item {
     function profileChanged(index) {
         ui_View.ui_21H_SetCurrentProfile(index)
         mainScene.profile = index
+        reloadPages()
+    }
+
+    // The key and lighting pages reread the current profile's file.
+    function reloadPages() {
         keyPage.initUI()
         colorPage.initUI()
         colorPage.playEffect(colorPage.visible)
@@ -140,6 +145,7 @@ Item {
     ProfileMenu_K3 {
         id: profileMenu
 
+        objectName: "profileMenu"
         enabled: mainK3.navigationEnabled
         onProfileChanged: index => mainK3.profileChanged(index)
     }

@@ -2,9 +2,13 @@
 #include "SoundCues.h"
 #include "TempWorkDir.h"
 
-#include <QSignalSpy>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <functional>
 
 namespace {
 
@@ -72,12 +76,48 @@ QByteArray silentWave(int milliseconds)
     return wav;
 }
 
+using PlayerFactory = std::function<std::unique_ptr<CuePlayer>()>;
+
+// A sound server of this test's own, playing into a null sink, so that the real players have an
+// output wherever the test runs (PulseAudio, from the package list); it ends with the test.
+class PrivateSoundServer
+{
+public:
+    bool start()
+    {
+        const QString server = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (server.isEmpty() || !m_dir.isValid())
+            return false;
+        const QString socket = m_dir.filePath(QStringLiteral("native"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), m_dir.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
+        m_process.setProcessEnvironment(env);
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(server, {"-n", "--daemonize=no", "--exit-idle-time=30", "--use-pid-file=no", "--log-level=error",
+                                 "-L", "module-null-sink",
+                                 "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+        return QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000);
+    }
+    ~PrivateSoundServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+};
+
 }
 
 class SoundCuesTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
 
     void disabledSoundGatesCuesButNotTheBackgroundTrack();
@@ -86,16 +126,25 @@ private slots:
     void theBackgroundTrackLoopsUntilCleared();
     void theStartUpCueLeadsIntoTheBackgroundTrack();
     void cueFilesAreResolvedAgainstTheWorkingDirectory();
-    void mediaPlayerIsSilentAboutMissingFilesAndReportsTheEnd();
-    void mediaPlayerRestartedWhileItLoadsNeverHangs();
+    void realPlayersAreSilentAboutMissingFilesAndReportTheEnd_data();
+    void realPlayersAreSilentAboutMissingFilesAndReportTheEnd();
+    void realPlayersRestartedWhileTheyLoadNeverHang_data();
+    void realPlayersRestartedWhileTheyLoadNeverHang();
 
 private:
+    PrivateSoundServer m_server;
+    bool m_serverUp = false;
     FakePlayer &player(int i) { return *m_fakes[i]; }
 
     QStringList m_log;
     std::array<FakePlayer *, SoundCues::kCount> m_fakes{};
     std::unique_ptr<SoundCues> m_cues;
 };
+
+void SoundCuesTest::initTestCase()
+{
+    m_serverUp = m_server.start();
+}
 
 void SoundCuesTest::init()
 {
@@ -170,50 +219,75 @@ void SoundCuesTest::cueFilesAreResolvedAgainstTheWorkingDirectory()
     QCOMPARE(player(3).source().toLocalFile(), QFileInfo(dir.path(QStringLiteral("modules/media/03.wav"))).absoluteFilePath());
 }
 
-void SoundCuesTest::mediaPlayerIsSilentAboutMissingFilesAndReportsTheEnd()
+void SoundCuesTest::realPlayersAreSilentAboutMissingFilesAndReportTheEnd_data()
 {
+    QTest::addColumn<PlayerFactory>("make");
+    QTest::newRow("media player") << PlayerFactory([] { return std::make_unique<MediaCuePlayer>(); });
+    QTest::newRow("sound effect") << PlayerFactory([] { return std::make_unique<SoundEffectCuePlayer>(); });
+}
+
+void SoundCuesTest::realPlayersAreSilentAboutMissingFilesAndReportTheEnd()
+{
+    if (!m_serverUp)
+        QSKIP("no sound server to play on (pulseaudio, from scripts/packages.txt)");
+    QVERIFY(soundOutputAvailable());
+    QFETCH(PlayerFactory, make);
     TempWorkDir dir;
     int ends = 0;
-    MediaCuePlayer player;
-    player.setFinishedHandler([&ends] { ++ends; });
-    player.setSource(QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/missing.wav"))));
-    player.play();
+    const std::unique_ptr<CuePlayer> player = make();
+    player->setFinishedHandler([&ends] { ++ends; });
+    player->setSource(QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/missing.wav"))));
+    player->play();
     QTest::qWait(200);
-    player.clear();
+    player->clear();
     QCOMPARE(ends, 0);
 
     TempWorkDir::write(QStringLiteral("modules/media/01.wav"), silentWave(100));
-    player.setSource(QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/01.wav"))));
-    player.play();
+    const QUrl cue = QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/01.wav")));
+    player->setSource(cue);
+    player->play();
     QTRY_COMPARE_WITH_TIMEOUT(ends, 1, 10000);
-    // Played again from the start, and cleared before its end: no report.
-    player.setSource(QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/01.wav"))));
-    player.play();
-    player.clear();
+    // Played again to its end from the start.
+    player->setSource(cue);
+    player->play();
+    QTRY_COMPARE_WITH_TIMEOUT(ends, 2, 10000);
+    // Played again, and cleared before its end: no report.
+    player->setSource(cue);
+    player->play();
+    player->clear();
     QTest::qWait(400);
-    QCOMPARE(ends, 1);
+    QCOMPARE(ends, 2);
+}
+
+void SoundCuesTest::realPlayersRestartedWhileTheyLoadNeverHang_data()
+{
+    realPlayersAreSilentAboutMissingFilesAndReportTheEnd_data();
 }
 
 // Clicks faster than the media system prepares a cue: each restarts it while the last may
 // still be loading. The program must not hang, and the last cue still plays to its end.
-void SoundCuesTest::mediaPlayerRestartedWhileItLoadsNeverHangs()
+void SoundCuesTest::realPlayersRestartedWhileTheyLoadNeverHang()
 {
+    if (!m_serverUp)
+        QSKIP("no sound server to play on (pulseaudio, from scripts/packages.txt)");
+    QVERIFY(soundOutputAvailable());
+    QFETCH(PlayerFactory, make);
     TempWorkDir dir;
     TempWorkDir::write(QStringLiteral("modules/media/02.wav"), silentWave(100));
     const QUrl cue = QUrl::fromLocalFile(dir.path(QStringLiteral("modules/media/02.wav")));
     int ends = 0;
-    MediaCuePlayer player;
-    player.setFinishedHandler([&ends] { ++ends; });
+    const std::unique_ptr<CuePlayer> player = make();
+    player->setFinishedHandler([&ends] { ++ends; });
     for (int i = 0; i < 60; ++i) {
-        player.clear();
-        player.setSource(cue);
-        player.play();
+        player->clear();
+        player->setSource(cue);
+        player->play();
         QTest::qWait(i % 7);
     }
     const int endsBefore = ends;
-    player.clear();
-    player.setSource(cue);
-    player.play();
+    player->clear();
+    player->setSource(cue);
+    player->play();
     QTRY_VERIFY_WITH_TIMEOUT(ends > endsBefore, 10000);
 }
 

@@ -3,15 +3,17 @@
 # under a private Xvfb. Every set works on a fresh copy of the run-time folder, so no settings
 # file of the build is changed.
 # Usage: tools/screenshots/run.sh [build folder] [set...]      (default: build, every set)
-#   scene, keydefine  the demo program driven with real pointer events (scene.sh, keydefine.sh)
-#   lighting, macro   the programs of this folder, built on the tests' whole-program fixtures
+#   scene, keydefine, firsthour, appprofiles   the demo program driven with real pointer events
+#                                              (scene.sh, keydefine.sh, firsthour.sh, appprofiles.sh)
+#   lighting, macro                            the programs of this folder, built on the tests'
+#                                              whole-program fixtures
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=${1:-$root/build}
 shift || true
 sets=("$@")
-((${#sets[@]})) || sets=(scene keydefine lighting macro)
+((${#sets[@]})) || sets=(scene keydefine firsthour appprofiles lighting macro)
 out=$root/docs/screenshots
 
 if [[ -z "${K3_SHOTS_UNDER_XVFB:-}" ]]; then
@@ -24,7 +26,7 @@ fi
 build=$(cd "$build" && pwd)
 for set in "${sets[@]}"; do
     case $set in
-    scene | keydefine)
+    scene | keydefine | firsthour | appprofiles)
         (
             source "$here/lib.sh"
             source "$here/$set.sh"
@@ -37,7 +39,7 @@ for set in "${sets[@]}"; do
         QT_QPA_PLATFORM=xcb "$build/tools/macro_screenshots" "$out"
         ;;
     *)
-        echo "unknown set: $set (scene, keydefine, lighting, macro)" >&2
+        echo "unknown set: $set (scene, keydefine, firsthour, appprofiles, lighting, macro)" >&2
         exit 2
         ;;
     esac

@@ -46,6 +46,9 @@ Item {
     function zzzMorvel(profile, effect, brightness, speed) {
         log += [profile, effect, brightness, speed].join(",") + ";"
     }
+    function showNotice(text) {
+        log += text + ";"
+    }
 }
 )";
 
@@ -74,6 +77,8 @@ private slots:
     void tooLongMacroIsCutAfter128Bytes();
     void bindingsReadAsUnboundUnderAnotherDevice();
     void aProfileKeyOnTheKeyboardReachesQmlOnce();
+    void settingsThatCannotReachTheKeyboardAreKeptAndSaySo_data();
+    void settingsThatCannotReachTheKeyboardAreKeptAndSaySo();
 
 private:
     void settle(int reports);
@@ -265,6 +270,9 @@ void BridgeDeviceTest::readingSlots()
     QCOMPARE(view->ui_81H_GetReportRate(), QVariant(0));
     emu.setFault(K3Emulator::Fault::DataInFails);
     QCOMPARE(view->ui_8C8DH_GetKeyMatrix(), QVariantList(256, 0));
+    // A lighting read that fails gives nothing rather than its presets.
+    emu.setFault(K3Emulator::Fault::FeatureInFails);
+    QCOMPARE(view->ui_88H_GetLEDTypeX(), QVariantList());
 }
 
 void BridgeDeviceTest::profileSwitchSendsTheNumberAndMovesEveryRead()
@@ -322,10 +330,11 @@ void BridgeDeviceTest::syncReadsLayoutAndProfileAndRebuildsKeyNames()
     QCOMPARE(view->ui_A1H_GetCurrentProfile(), QVariant(3));
     QCOMPARE(view->ui_B0H_GetColor(), QVariantList());
 
-    // No answer: the layout mode stays.
+    // No answer: the layout mode and the profile stay.
     emu.setFault(K3Emulator::Fault::FeatureInFails);
     view->syncFW();
     QCOMPARE(view->layoutMode(), uchar(1));
+    QCOMPARE(view->ui_A1H_GetCurrentProfile(), QVariant(3));
 }
 
 void BridgeDeviceTest::savedMacrosFollowTheirBindingToTheKeyboard()
@@ -394,6 +403,43 @@ void BridgeDeviceTest::aProfileKeyOnTheKeyboardReachesQmlOnce()
     QTest::qWait(600);
     QCOMPARE(view->rootObject()->property("log").toString(), expected);
     link->stopMonitor();
+}
+
+void BridgeDeviceTest::settingsThatCannotReachTheKeyboardAreKeptAndSaySo_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("unplugged and known to be") << -1 << "NC";
+    QTest::newRow("gone before the transfer") << int(K3Emulator::Fault::OpenFails) << "NC";
+    QTest::newRow("no answer") << int(K3Emulator::Fault::FeatureOutFails) << "NA";
+}
+
+void BridgeDeviceTest::settingsThatCannotReachTheKeyboardAreKeptAndSaySo()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, notice);
+    TempWorkDir::write(QStringLiteral("modules/i18n/lang_031000.ini"),
+                       "[notice]\nnotSentNotConnected=NC\nnotSentNoAnswer=NA\n");
+    TempWorkDir::write(QStringLiteral("root.qml"), kRecordingRoot);
+    view->setSource(QUrl::fromLocalFile(dir->path(QStringLiteral("root.qml"))));
+    view->getGlobalStrings(QStringLiteral("031000"));
+    if (fault < 0) {
+        emu.unplug();
+        scanKeyboards(*link);
+    } else {
+        emu.setFault(K3Emulator::Fault(fault));
+    }
+    view->ui_08H_SetLEDType(2, 3, 4, 5, 6, 0);
+    view->ui_21H_SetCurrentProfile(1);
+    view->ui_08H_SetLEDType(7, 8, 9, 1, 2, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->rootObject()->property("log").toString().isEmpty(), 2000);
+    QTest::qWait(100);
+    const QStringList notices = view->rootObject()->property("log").toString().split(u';', Qt::SkipEmptyParts);
+    QCOMPARE(QSet<QString>(notices.cbegin(), notices.cend()), QSet<QString>{notice});
+    QVERIFY(sent().isEmpty());
+    QCOMPARE(view->ui_88H_GetLEDType(), (QVariantList{7, 8, 9, 1, 2, 0}));
+    view->ui_21H_SetCurrentProfile(0);
+    QCOMPARE(view->ui_88H_GetLEDType(), (QVariantList{2, 3, 4, 5, 6, 0}));
 }
 
 QTEST_MAIN(BridgeDeviceTest)

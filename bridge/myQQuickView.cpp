@@ -40,23 +40,15 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_fileGuard(std::make_unique<LocalFileGuard>())
     , m_dialogs(std::make_unique<QtUserDialogs>(this))
     , m_sound(std::make_unique<SoundCues>(cuePlayers()))
-    , m_apConfig(std::make_unique<AppConfigStore>())
-    , m_profiles(std::make_unique<ProfileStore>(QStringLiteral("./modules/setting"),
-                                                [this](int profile, FileFailure failure) {
-                                                    reportFailure(failure, QStringLiteral("profileNotSaved"),
-                                                                  {QString::number(profile + 1)});
-                                                }))
     // The scene switches as from its profile menu, so the pages follow.
     , m_appProfiles(std::make_unique<AppProfileSwitcher>(
           [this] { return int(m_profiles->currentIndex()); },
           [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
-    , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     for (const char *folder : {"./modules/setting", "./modules/macro"})
         FileReplace::removeLeftovers(QString::fromLatin1(folder));
     engine()->addUrlInterceptor(m_fileGuard.get());
-    m_appProfiles->setRules(m_apConfig->appProfiles());
-    rebuildKeyNames();
+    openFiles();
     // The cues load once the first frame is drawn: off the start-up path, and before a click.
     connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
@@ -68,6 +60,20 @@ myQQuickView::myQQuickView(QWidget *parent)
 myQQuickView::~myQQuickView()
 {
     engine()->removeUrlInterceptor(m_fileGuard.get());
+}
+
+void myQQuickView::openFiles()
+{
+    // The old stores go first: what they still hold goes to the files they were opened on.
+    m_apConfig.reset();
+    m_profiles.reset();
+    m_apConfig = std::make_unique<AppConfigStore>();
+    m_profiles = std::make_unique<ProfileStore>(QStringLiteral("./modules/setting"), [this](int profile, FileFailure failure) {
+        reportFailure(failure, QStringLiteral("profileNotSaved"), {QString::number(profile + 1)});
+    });
+    m_appProfiles->setRules(m_apConfig->appProfiles());
+    m_layoutMode = HardwareDefinitions().initialLayoutMode();
+    rebuildKeyNames();
 }
 
 void myQQuickView::setDevice(Hid_Thread *device)

@@ -49,6 +49,11 @@ public:
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
+    // Opens the settings and profile files and reads the layout mode and the key names, as at
+    // construction; called again, it first writes what is pending and then takes the files
+    // as they are on disk now.
+    void openFiles();
+
     // Where the application in front comes from; none leaves the switching to D-Bus reports.
     void setFocusWatcher(std::unique_ptr<FocusWatcher> watcher);
     AppProfileSwitcher &appProfiles() { return *m_appProfiles; }

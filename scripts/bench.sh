@@ -12,7 +12,7 @@ if [[ "${1:-}" == --quick ]]; then
 fi
 dir=${1:-$root/build-bench}
 "$root/scripts/setup.sh"
-cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DK3_BENCH=ON >/dev/null
+cmake -S "$root" -B "$dir" -G Ninja -DK3_BENCH=ON >/dev/null
 cmake --build "$dir" -j"$(nproc)" --target k3bench k3data >&2
 # Both programs of the start-up comparison get Qt's defaults, on a real X display.
 unset QT_QPA_PLATFORM QT_QUICK_BACKEND

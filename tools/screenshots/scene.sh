@@ -1,12 +1,7 @@
-#!/usr/bin/env bash
-# Regenerates docs/screenshots/scene-*.png: the demo program (emulated keyboard) under Xvfb,
-# driven with real pointer events. Each picture starts from a fresh copy of the run-time folder,
-# so no settings file of the build is changed.
-#   tools/screenshots.sh [build folder]      (default: build)
-set -euo pipefail
+# The scene-*.png pictures: start, settings panel, second skin, Spanish, busy lock and profile
+# menu, each from a fresh start. Sourced by run.sh after lib.sh.
 
 prefix=scene
-source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions of the controls (the scene is 1000 x 600).
 settings_button="890 28"

@@ -1,13 +1,8 @@
-#!/usr/bin/env bash
-# Regenerates docs/screenshots/keydefine-*.png: the key assignment page of the demo program
-# (emulated keyboard) under Xvfb, driven with real pointer events, in both skins and languages.
-# Each picture starts from a fresh copy of the run-time folder; skin and language are set in
-# that copy's settings file.
-#   tools/screenshots-keydefine.sh [build folder]      (default: build)
-set -euo pipefail
+# The keydefine-*.png pictures: the key assignment page in both skins and languages, with
+# drags and menus open; skin and language are set in the copy's settings file. Sourced by
+# run.sh after lib.sh.
 
 prefix=keydefine
-source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions (the scene is 1000 x 600; the page area starts at 127, 96).
 key_entry="64 250"

@@ -1,11 +1,8 @@
-#!/usr/bin/env bash
-# Regenerates docs/screenshots/appprofiles-*.png: the rules that switch the keyboard's profile
-# with the application in front, in English and Spanish, with two open windows to choose from.
-#   tools/screenshots-appprofiles.sh [build folder]      (default: build)
-set -euo pipefail
+# The appprofiles-*.png pictures: the rules that switch the keyboard's profile with the
+# application in front, in English and Spanish, with two open windows to choose from.
+# Sourced by run.sh after lib.sh.
 
 prefix=appprofiles
-source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions of the controls (the scene is 1000 x 600).
 settings_button="890 28"

@@ -1,17 +1,6 @@
-# Shared by the screenshot scripts: the demo program (emulated keyboard) under Xvfb, driven with
-# real pointer events. Each run starts from a fresh copy of the run-time folder, so no settings
-# file of the build is changed. Source it after setting `prefix` (the picture name prefix);
-# the caller's arguments are passed on: [build folder] (default: build).
-
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build}" && pwd)
-out=$root/docs/screenshots
-
-if [ -z "${K3_SHOTS_UNDER_XVFB:-}" ]; then
-    cmake --build "$build" --target k3config-demo k3data
-    mkdir -p "$out"
-    K3_SHOTS_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
-fi
+# Shared by scene.sh and keydefine.sh, which run.sh sources under Xvfb with `build` and `out`
+# set: the demo program started on a fresh copy of the run-time folder and driven with real
+# pointer events. Each set names its pictures with its own `prefix`.
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -1,14 +1,10 @@
-#!/usr/bin/env bash
-# Regenerates docs/screenshots/firsthour-*.png: what a new user meets first, in the demo program
+# The firsthour-*.png pictures: what a new user meets first, in the demo program
 # (emulated keyboard) under Xvfb, driven with real pointer events: the question before a profile
 # is replaced, the file dialogs and the "replace the file?" box on both skins, the 【 】 fields of
 # the key and macro pages, the lighting preview's labels on bright and dark keys, and the undo of
-# ALL RESET, and the profile menu in Spanish.
-#   tools/screenshots-firsthour.sh [build folder]      (default: build)
-set -euo pipefail
+# ALL RESET, and the profile menu in Spanish. Sourced by run.sh after lib.sh.
 
 prefix=firsthour
-source "$(dirname "$0")/screenshot-lib.sh"
 
 # Window-relative positions (the scene is 1000 x 600).
 profile2="959 285"

@@ -1,18 +1,19 @@
 #!/usr/bin/python3
-"""Writes the malformed-file corpus next to this script from the shipped files.
+"""Writes the malformed-file corpus tests/data/badfiles/ from the shipped files.
 
 One folder per reader; tst_badfiles puts every file of a folder in place of the
 reader's file (generic/ goes to every reader) and starts the program with it.
 The 10 MB cases are made by the test itself, not committed.
-Run from anywhere: /usr/bin/python3 tests/data/badfiles/make_corpus.py
+Run from anywhere: /usr/bin/python3 tools/make_corpus.py
 """
 import os
 import re
 import random
 import shutil
 
-HERE = os.path.dirname(os.path.abspath(__file__))
-MODULES = os.path.join(HERE, '..', '..', '..', 'modules')
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..')
+MODULES = os.path.join(ROOT, 'modules')
+CORPUS = os.path.join(ROOT, 'tests', 'data', 'badfiles')
 
 
 def shipped(relative):
@@ -21,10 +22,10 @@ def shipped(relative):
 
 
 def write(folder, name, data):
-    os.makedirs(os.path.join(HERE, folder), exist_ok=True)
+    os.makedirs(os.path.join(CORPUS, folder), exist_ok=True)
     if isinstance(data, str):
         data = data.encode('utf-8')
-    with open(os.path.join(HERE, folder, name), 'wb') as f:
+    with open(os.path.join(CORPUS, folder, name), 'wb') as f:
         f.write(data)
 
 
@@ -198,7 +199,7 @@ def hwdef():
 
 
 for folder in ('generic', 'settings', 'profile', 'macro', 'language', 'keynames', 'hwdef', 'layout'):
-    shutil.rmtree(os.path.join(HERE, folder), ignore_errors=True)
+    shutil.rmtree(os.path.join(CORPUS, folder), ignore_errors=True)
 generic()
 settings()
 profile()

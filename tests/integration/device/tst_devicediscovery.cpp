@@ -17,16 +17,6 @@ K3Emulator::Node node(const char *path, quint16 usagePage, quint16 usage, quint1
     return {path, 0x04d9, pid, usagePage, usage, role};
 }
 
-QByteArray eventReport(int size, int profile, int effect, int brightness, int speed)
-{
-    QByteArray report(size, 0);
-    report[1] = char(profile);
-    report[4] = char(effect);
-    report[5] = char(brightness);
-    report[6] = char(speed);
-    return report;
-}
-
 } // namespace
 
 class DeviceDiscoveryTest : public QObject, private LinkFixture
@@ -41,14 +31,6 @@ private slots:
     void matchesUsagePageAndUsageTogether_data();
     void matchesUsagePageAndUsageTogether();
     void withoutKeyboardEverythingFailsQuietly();
-    void eventReportsReachTheSinkFromTheMonitorThread();
-    void unplugWritesDeviceRemovedAndKeepsTheCommandPathUntilUsed();
-    void switchingDeviceWaitsForTheRunningMonitor();
-
-private:
-    void startMonitorAndWaitForItsRead();
-
-    RecordingSink sink;
 };
 
 void DeviceDiscoveryTest::initTestCase()
@@ -58,8 +40,7 @@ void DeviceDiscoveryTest::initTestCase()
 
 void DeviceDiscoveryTest::init()
 {
-    sink.clear();
-    openLink(&sink, Scan::Nothing);
+    openLink(nullptr, Scan::Nothing);
 }
 
 void DeviceDiscoveryTest::cleanup()
@@ -67,13 +48,6 @@ void DeviceDiscoveryTest::cleanup()
     link->stopMonitor();
     closeLink();
     QCOMPARE(emu.openHandles(), 0);
-}
-
-void DeviceDiscoveryTest::startMonitorAndWaitForItsRead()
-{
-    link->swichCurDevice(0);
-    QTRY_COMPARE_WITH_TIMEOUT(emu.openHandles(), 1, 2000);
-    QTest::qWait(50);
 }
 
 void DeviceDiscoveryTest::findsTheKeyboardsTwoInterfacesOnly()
@@ -147,88 +121,6 @@ void DeviceDiscoveryTest::withoutKeyboardEverythingFailsQuietly()
     QCOMPARE(profile, uchar(0));
     QVERIFY(capture->messages().isEmpty());
     QVERIFY(emu.wireLog().isEmpty());
-}
-
-void DeviceDiscoveryTest::eventReportsReachTheSinkFromTheMonitorThread()
-{
-    scanKeyboards(*link);
-    startMonitorAndWaitForItsRead();
-
-    emu.queueEventReport(eventReport(12, 2, 3, 4, 1));
-    QTRY_COMPARE_WITH_TIMEOUT(sink.calls().size(), 1, 2000);
-    QCOMPARE(sink.calls().at(0).values, (std::array<uchar, 4>{2, 3, 4, 1}));
-    QVERIFY(sink.calls().at(0).thread != QThread::currentThread());
-
-    // A short report is read and ignored.
-    emu.queueEventReport(eventReport(8, 1, 1, 1, 1));
-    QTRY_COMPARE_WITH_TIMEOUT(recordsOf(K3Emulator::Kind::Event).size(), 2, 2000);
-    QTest::qWait(50);
-    QCOMPARE(sink.calls().size(), 1);
-
-    // The profile key on the keyboard: profile 2 (index 1) with its own effect.
-    emu.pressProfileKey(1);
-    QTRY_COMPARE_WITH_TIMEOUT(sink.calls().size(), 2, 2000);
-    QCOMPARE(sink.calls().at(1).values, (std::array<uchar, 4>{1, 0x09, 7, 5}));
-    QCOMPARE(emu.state().currentProfile, uchar(1));
-
-    // A stopped monitor reads nothing more.
-    link->stopMonitor();
-    QCOMPARE(emu.openHandles(), 0);
-    emu.pressProfileKey(3);
-    QTest::qWait(600);
-    QCOMPARE(sink.calls().size(), 2);
-    QVERIFY(capture->messages().filter(QStringLiteral("removed")).isEmpty());
-}
-
-void DeviceDiscoveryTest::unplugWritesDeviceRemovedAndKeepsTheCommandPathUntilUsed()
-{
-    scanKeyboards(*link);
-    startMonitorAndWaitForItsRead();
-    capture->clear();
-
-    QElapsedTimer timer;
-    timer.start();
-    emu.unplug();
-    QVERIFY(capture->waitFor(QStringLiteral("Device removed"), 1000));
-    QVERIFY2(timer.elapsed() < 600, qPrintable(QString::number(timer.elapsed())));
-    QTRY_VERIFY_WITH_TIMEOUT(link->devices().at(0).eventPath.isEmpty(), 1000);
-    QCOMPARE(link->devices().at(0).cmdPath, QStringLiteral("k3emu/if1"));
-
-    // The next command finds the keyboard gone; nothing brings it back until the next discovery.
-    link->hid_21H_SetCurrentProfile(1);
-    QTRY_VERIFY_WITH_TIMEOUT(link->devices().at(0).cmdPath.isEmpty(), 1000);
-    emu.replug();
-    link->swichCurDevice(0);
-    link->hid_21H_SetCurrentProfile(1);
-    QTest::qWait(50);
-    QVERIFY(emu.wireLog().isEmpty());
-    QCOMPARE(capture->messages(), QStringList{"Device removed"});
-}
-
-void DeviceDiscoveryTest::switchingDeviceWaitsForTheRunningMonitor()
-{
-    scanKeyboards(*link);
-    startMonitorAndWaitForItsRead();
-
-    // The running monitor is inside a 500 ms read: switching waits for it to end.
-    QElapsedTimer timer;
-    timer.start();
-    link->swichCurDevice(0);
-    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(link->currentDevice(), 0u);
-
-    // Restarted for the same device: one event, one call.
-    emu.queueEventReport(eventReport(12, 3, 6, 2, 2));
-    QTRY_COMPARE_WITH_TIMEOUT(sink.calls().size(), 1, 2000);
-    QTest::qWait(100);
-    QCOMPARE(sink.calls().size(), 1);
-
-    // The mouse entry has no interfaces: its monitor ends at once and reads nothing.
-    link->swichCurDevice(1);
-    QCOMPARE(link->currentDevice(), 1u);
-    emu.queueEventReport(eventReport(12, 0, 0, 0, 0));
-    QTest::qWait(600);
-    QCOMPARE(sink.calls().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(DeviceDiscoveryTest)

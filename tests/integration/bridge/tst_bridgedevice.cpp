@@ -6,7 +6,6 @@
 #include "TempWorkDir.h"
 #include "myQQuickView.h"
 
-#include <QQuickItem>
 #include <QTest>
 
 namespace {
@@ -40,16 +39,7 @@ QVariantList numbers(int count, int first = 0)
     return list;
 }
 
-const QByteArray kRecordingRoot = R"(import QtQuick
-Item {
-    property string log: ""
-    function zzzMorvel(profile, effect, brightness, speed) {
-        log += [profile, effect, brightness, speed].join(",") + ";"
-    }
-}
-)";
-
-}
+} // namespace
 
 class BridgeDeviceTest : public QObject
 {
@@ -72,7 +62,6 @@ private slots:
     void savedMacrosFollowTheirBindingToTheKeyboard();
     void tooLongMacroIsCutAfter128Bytes();
     void bindingsReadAsUnboundUnderAnotherDevice();
-    void aProfileKeyOnTheKeyboardReachesQmlOnce();
 
 private:
     void settle(int reports);
@@ -359,21 +348,6 @@ void BridgeDeviceTest::bindingsReadAsUnboundUnderAnotherDevice()
     QCOMPARE(view->loadMacroIniConfig(name), (QVariantList{-1, 2}));
     link->swichCurDevice(0);
     QCOMPARE(view->loadMacroIniConfig(name), (QVariantList{4, 2}));
-}
-
-void BridgeDeviceTest::aProfileKeyOnTheKeyboardReachesQmlOnce()
-{
-    TempWorkDir::write(QStringLiteral("root.qml"), kRecordingRoot);
-    view->setSource(QUrl::fromLocalFile(dir->path(QStringLiteral("root.qml"))));
-    QVERIFY(view->rootObject());
-    link->startMonitor(0);
-    emu.pressProfileKey(2);
-    const K3State state = emu.state();
-    const QString expected = QStringLiteral("2,%1,%2,%3;").arg(state.profiles[2].effect[0]).arg(state.profiles[2].effect[1]).arg(state.profiles[2].effect[2]);
-    QTRY_COMPARE_WITH_TIMEOUT(view->rootObject()->property("log").toString(), expected, 5000);
-    QTest::qWait(600);
-    QCOMPARE(view->rootObject()->property("log").toString(), expected);
-    link->stopMonitor();
 }
 
 QTEST_MAIN(BridgeDeviceTest)

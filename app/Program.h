@@ -20,8 +20,10 @@ class Program
 {
 public:
     explicit Program(const QUrl &scene = Widget::mainScene(),
-                     std::unique_ptr<InputBackend> input = makePlatformInputBackend());
-    // Hooks are removed first, then the window stops the device monitor and goes.
+                     std::unique_ptr<InputBackend> input = makePlatformInputBackend(),
+                     KeyboardWatch watch = {});
+    // The window's place is kept for the next start; hooks are removed, then the window stops
+    // the device monitor and goes.
     ~Program();
     Program(const Program &) = delete;
     Program &operator=(const Program &) = delete;
@@ -45,4 +47,5 @@ private:
     std::unique_ptr<KeyboardBusObject> m_busObject;
     KeyboardBusAdaptor *m_bus = nullptr;
     QString m_service;
+    bool m_started = false;
 };

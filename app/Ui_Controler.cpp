@@ -6,6 +6,7 @@
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QWindow>
 #include <QSystemTrayIcon>
 
 Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &scene)
@@ -16,7 +17,9 @@ Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &sce
     window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     window->setWindowOpacity(1.0);
     window->setAttribute(Qt::WA_TranslucentBackground, true);
-    window->setStyleSheet(QStringLiteral("background:transparent;"));
+    // Only the window itself: a style sheet reaches every child, and the file dialogs and
+    // message boxes parented to the view would open black with black texts.
+    window->setStyleSheet(QStringLiteral("QWidget#%1 { background: transparent; }").arg(window->objectName()));
 
     // Flat pictures and text: the software renderer draws only what changed, with no GL
     // context to start and no GL compositing of the translucent window, so start-up, each
@@ -55,13 +58,13 @@ void Ui_Controler::onClose()
 
 void Ui_Controler::onXChanged(int x)
 {
-    if (m_window)
+    if (m_window && !m_systemMove)
         m_window->move(m_window->x() + x, m_window->y());
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (m_window)
+    if (m_window && !m_systemMove)
         m_window->move(m_window->x(), m_window->y() + y);
 }
 
@@ -74,4 +77,10 @@ void Ui_Controler::setBusy(int busyTime)
 void Ui_Controler::setBusy()
 {
     setBusy(0);
+}
+
+void Ui_Controler::startSystemMove()
+{
+    QWindow *handle = m_window ? m_window->windowHandle() : nullptr;
+    m_systemMove = handle && handle->startSystemMove();
 }

@@ -26,9 +26,14 @@ public slots:
     void onYChanged(int y);
     void setBusy(int busyTime);
     void setBusy();
+    // Called as a drag of the window begins. Where the window system can move the
+    // window itself (always on Wayland, where a window cannot place itself; most
+    // X11 window managers) it takes the drag over, and the drag's deltas are ignored.
+    void startSystemMove();
 
 private:
     // Not owned: the bridge is the window's child, and both may go before this object.
     QPointer<QWidget> m_window;
     QPointer<myQQuickView> m_view;
+    bool m_systemMove = false;
 };

@@ -1,6 +1,6 @@
 #include "Widget.h"
 
-#include "LocalKeyboard.h"
+#include "ApConfigValues.h"
 #include "TrayIcon.h"
 #include "Ui_Controler.h"
 #include "UserEvent.h"
@@ -14,12 +14,16 @@
 
 Widget::Widget(QWidget *parent, const QUrl &scene)
     : QWidget(parent)
+    , m_presence(m_device, [] { return readProductNames(); })
 {
     m_controller = new Ui_Controler(this, &m_device, scene);
     view()->setDevice(&m_device);
     m_scene = std::make_unique<SceneProfiles>(*view());
     m_trayIcon = createTrayIcon(this, [this](int profile) { m_scene->selectProfile(profile); });
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &Widget::trayIconActivated);
+    connect(&m_presence, &KeyboardPresence::arrived, this, &Widget::keyboardArrived);
+    connect(&m_presence, &KeyboardPresence::connectionChanged, this, &Widget::showConnection);
+    connect(&view()->connection(), &ConnectionStatus::changed, this, &Widget::showTrayStatus);
 }
 
 Widget::~Widget()
@@ -72,11 +76,45 @@ void Widget::showFromTray()
     activateWindow();
 }
 
+void Widget::watchKeyboard(KeyboardWatch watch)
+{
+    m_emulated = watch.emulated;
+    for (std::unique_ptr<DeviceEventSource> &source : watch.sources)
+        m_presence.addSource(source.release());
+}
+
 void Widget::checkDevice()
 {
-    findKeyboard(m_device);
-    m_device.swichCurDevice(m_device.currentDevice());
+    m_presence.discover();
     view()->syncFW();
+    showConnection();
+}
+
+void Widget::keyboardArrived()
+{
+    view()->syncFW();
+    view()->syncDevice();
+    showConnection();
+}
+
+void Widget::showConnection()
+{
+    using State = ConnectionStatus::State;
+    if (!m_presence.isConnected()) {
+        view()->connection().setState(State::NotConnected);
+        return;
+    }
+    const QString product = m_device.devices().value(qsizetype(m_device.currentDevice())).productName;
+    view()->connection().setState(m_emulated ? State::Emulated : State::Connected, product, view()->firmwareText());
+}
+
+void Widget::showTrayStatus()
+{
+    const ConnectionStatus &status = view()->connection();
+    QString tip = QStringLiteral("Keyboard: ") + status.text();
+    if (!status.detail().isEmpty())
+        tip += u'\n' + status.detail();
+    m_trayIcon->setToolTip(tip);
 }
 
 void Widget::customEvent(QEvent *event)

@@ -2,6 +2,8 @@
 
 #include "Hid_Thread.h"
 #include "SceneProfiles.h"
+#include "KeyboardPresence.h"
+#include "KeyboardWatch.h"
 
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -37,13 +39,18 @@ public:
     // Back from the tray (or from behind other windows), at the front.
     void showFromTray();
 
+    // Where the keyboard's comings and goings are heard of; without sources only start-up finds it.
+    void watchKeyboard(KeyboardWatch watch);
+    KeyboardPresence &presence() { return m_presence; }
+
     // Input-hook callbacks; context is the window.
     static void keyboardCallback(std::uint8_t usage, bool isDown, void *context);
     static void mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context);
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
-    // Device discovery; run once at start-up, before the window is shown.
+    // Device discovery at start-up, before the window is shown; the keyboard's
+    // presence watch runs it again as the keyboard comes and goes.
     void checkDevice();
 
 protected:
@@ -53,8 +60,14 @@ protected:
 #endif
 
 private:
+    void keyboardArrived();
+    void showConnection();
+    void showTrayStatus();
+
     Ui_Controler *m_controller = nullptr;
     Hid_Thread m_device;
     std::unique_ptr<SceneProfiles> m_scene;
+    KeyboardPresence m_presence;
+    bool m_emulated = false;
     QSystemTrayIcon *m_trayIcon = nullptr;
 };

@@ -1,9 +1,10 @@
+#include "ApplicationFonts.h"
 #include "CommandLine.h"
 #include "CommandRunner.h"
-#include "ExecutableFolder.h"
 #include "KeyboardBus.h"
 #include "LocalKeyboard.h"
 #include "Program.h"
+#include "RunFolder.h"
 #include "SingleInstance.h"
 
 #ifdef K3_DEMO
@@ -11,7 +12,6 @@
 #endif
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLoggingCategory>
 
 namespace {
@@ -21,16 +21,18 @@ const QString kService = QStringLiteral(K3_DBUS_SERVICE);
 int startWindow(int argc, char *argv[], bool visible)
 {
     QApplication app(argc, argv);
+    // Names the desktop entry, so that Wayland shells show the program's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("k3config"));
     SingleInstance instance(QCoreApplication::applicationFilePath());
     if (!instance.acquire()) {
         // Starting the program again brings the running copy back from the tray.
         KeyboardBus::askToShow(kService);
         return kExitUsage;
     }
-    enterExecutableFolder(QCoreApplication::applicationFilePath());
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
+    enterRunFolder(QCoreApplication::applicationFilePath());
+    registerApplicationFonts();
 
-    Program program;
+    Program program(Widget::mainScene(), makePlatformInputBackend(), makeKeyboardWatch());
     program.start(visible);
     program.offerOnBus(kService);
     return app.exec();
@@ -58,7 +60,7 @@ int runCommand(int argc, char *argv[], const Request &request)
         RemoteKeyboard window(kService);
         return runRequest(request, window, out, err);
     }
-    enterExecutableFolder(QCoreApplication::applicationFilePath());
+    enterRunFolder(QCoreApplication::applicationFilePath());
     LocalKeyboard keyboard;
     return runRequest(request, keyboard.access(), out, err);
 }

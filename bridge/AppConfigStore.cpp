@@ -52,11 +52,25 @@ QVariantList AppConfigStore::load() const
 
 void AppConfigStore::reset()
 {
+    const bool hasRules = AppProfileRules::isStored(*m_settings);
+    const AppProfileRules rules = appProfiles();
     const QString fileName = m_settings->fileName();
     m_settings->sync();
     m_settings.reset();
     FileReplace::copyOver(m_defaultsPath, fileName);
     m_settings = std::make_unique<QSettings>(m_path, LegacyIni::format());
+    if (hasRules)
+        saveAppProfiles(rules);
+}
+
+AppProfileRules AppConfigStore::appProfiles() const
+{
+    return AppProfileRules::read(*m_settings);
+}
+
+void AppConfigStore::saveAppProfiles(const AppProfileRules &rules)
+{
+    rules.write(*m_settings);
 }
 
 bool AppConfigStore::skinChoiceOffered(const QString &imageFolder)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AppProfileRules.h"
+
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -20,7 +22,11 @@ public:
     void save(const QVariantList &values);
     QVariantList load() const;
     // Replaces the file with the shipped defaults; keeps it when they cannot be copied.
+    // The rules of the application profiles are no preference and stay.
     void reset();
+
+    AppProfileRules appProfiles() const;
+    void saveAppProfiles(const AppProfileRules &rules);
 
     // True when there is more than one skin folder to choose from.
     static bool skinChoiceOffered(const QString &imageFolder = QStringLiteral("./modules/img"));

@@ -84,9 +84,15 @@ void storeKeyMatrix(QSettings &profile, uchar layoutMode, const QVariantList &sr
 
 DeviceFacts readDeviceFacts(Hid_Thread &link, DeviceFacts known)
 {
-    link.hid_80H_GetFWVersion(known.version, known.layoutMode);
-    link.hid_A1H_GetCurrentProfile(known.profile);
-    return known;
+    // A read that fails keeps what is known: its presets are no facts.
+    DeviceFacts read = known;
+    if (!link.hid_80H_GetFWVersion(read.version, read.layoutMode)) {
+        read.version = known.version;
+        read.layoutMode = known.layoutMode;
+    }
+    if (!link.hid_A1H_GetCurrentProfile(read.profile))
+        read.profile = known.profile;
+    return read;
 }
 
 void sendLedType(QSettings &profile, Hid_Thread *link, const LedType &v)

@@ -49,9 +49,38 @@ QVariantMap LanguageFiles::menu() const
     return map;
 }
 
+QString LanguageFiles::path(const QString &langCode) const
+{
+    return m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini");
+}
+
+QVariantMap LanguageFiles::group(const QString &langCode, const QString &name) const
+{
+    QVariantMap texts;
+    for (const QString &code : {QString::fromLatin1(kEnglish), langCode}) {
+        QSettings file(path(code), LegacyIni::format());
+        const QMap<QString, QString> named = namedTexts(file, name);
+        for (auto it = named.begin(); it != named.end(); ++it) {
+            if (!it.value().isEmpty())
+                texts.insert(it.key(), it.value());
+        }
+    }
+    return texts;
+}
+
+QMap<QString, QString> LanguageFiles::namedTexts(QSettings &file, const QString &group)
+{
+    QMap<QString, QString> texts;
+    file.beginGroup(group);
+    for (const QString &key : file.childKeys())
+        texts.insert(key, SettingsValues::text(file.value(key)));
+    file.endGroup();
+    return texts;
+}
+
 LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
 {
-    QSettings file(m_folder + QStringLiteral("/lang_") + langCode + QStringLiteral(".ini"), LegacyIni::format());
+    QSettings file(path(langCode), LegacyIni::format());
     Texts texts;
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     // Texts are numbered from 1.
@@ -61,5 +90,7 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
         texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
+    texts.notices = namedTexts(file, QStringLiteral("notice"));
+    texts.connection = namedTexts(file, QStringLiteral("connection"));
     return texts;
 }

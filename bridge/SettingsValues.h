@@ -5,8 +5,6 @@
 #include <QVariant>
 #include <QVariantList>
 
-#include <utility>
-
 namespace SettingsValues {
 
 // Counts read from files are trusted up to this; more is damage, not data.
@@ -26,27 +24,21 @@ inline int count(const QVariant &value)
 }
 
 // Entries first .. first + count - 1 of a group: as the file holds them, `fallback` where it
-// holds none, and no further than its last one. Only the keys the file has are read: a damaged
-// count, or one high number in a file of a few bytes, must not cost a lookup per claimed entry.
+// holds none. Only the keys the file has are read: a damaged count, or one high number in a file
+// of a few bytes, must not cost a lookup per claimed entry; the padding itself is cheap.
 inline QVariantList numberedEntries(QSettings &file, const QString &group, int first, int count,
                                     const QVariant &fallback)
 {
+    QVariantList entries(count, fallback);
     file.beginGroup(group);
-    QList<std::pair<int, QVariant>> stored;
-    int end = 0;
     const QStringList keys = file.childKeys();
     for (const QString &key : keys) {
         bool ok = false;
         const int index = key.toInt(&ok) - first;
-        if (ok && index >= 0 && index < count && key == QString::number(index + first)) {
-            stored.append({index, file.value(key)});
-            end = qMax(end, index + 1);
-        }
+        if (ok && index >= 0 && index < count && key == QString::number(index + first))
+            entries[index] = file.value(key);
     }
     file.endGroup();
-    QVariantList entries(end, fallback);
-    for (const auto &[index, value] : stored)
-        entries[index] = value;
     return entries;
 }
 

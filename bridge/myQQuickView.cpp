@@ -3,7 +3,9 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "AppProfileSwitcher.h"
 #include "DeviceBlocks.h"
+#include "FocusWatcher.h"
 #include "HardwareDefinitions.h"
 #include "Hid_Thread.h"
 #include "KeyNameTable.h"
@@ -39,13 +41,19 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_sound(std::make_unique<SoundCues>(cuePlayers()))
     , m_apConfig(std::make_unique<AppConfigStore>())
     , m_profiles(std::make_unique<ProfileStore>())
+    // The scene switches as from its profile menu, so the pages follow.
+    , m_appProfiles(std::make_unique<AppProfileSwitcher>(
+          [this] { return int(m_profiles->currentIndex()); },
+          [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
     , m_layoutMode(HardwareDefinitions().initialLayoutMode())
 {
     engine()->addUrlInterceptor(m_fileGuard.get());
+    m_appProfiles->setRules(m_apConfig->appProfiles());
     rebuildKeyNames();
     // The cues load once the first frame is drawn: off the start-up path, and before a click.
     connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
+    connect(&m_connection, &ConnectionStatus::changed, this, &myQQuickView::showConnection);
 }
 
 // The settings objects are destroyed with the bridge, which writes any change
@@ -58,8 +66,11 @@ myQQuickView::~myQQuickView()
 void myQQuickView::setDevice(Hid_Thread *device)
 {
     m_device = device;
-    if (m_device)
-        m_device->setEventSink(this);
+    if (!m_device)
+        return;
+    m_device->setEventSink(this);
+    // From the transfer's thread: the notice waits for the GUI thread.
+    connect(m_device, &Hid_Thread::commandFailed, this, &myQQuickView::noticeNotSent, Qt::QueuedConnection);
 }
 
 Hid_Thread *myQQuickView::device() const
@@ -116,17 +127,58 @@ void myQQuickView::detectMouse(bool isDown, uint button, uint x, uint y)
     invokeRoot("detectMouse", Qt::QueuedConnection, {QVariant(isDown), QVariant(button), QVariant(x), QVariant(y)});
 }
 
+void myQQuickView::showNotice(const QString &text)
+{
+    invokeRoot("showNotice", Qt::AutoConnection, {text});
+}
+
+QString myQQuickView::noticeText(const QString &key, const QStringList &args) const
+{
+    return m_notices.text(key, args);
+}
+
+QString myQQuickView::firmwareText() const
+{
+    return DeviceBlocks::firmwareText(m_firmware);
+}
+
+// What the keyboard does not answer keeps its value: a failed read's presets are not its state.
 void myQQuickView::syncFW()
 {
     if (!m_device)
         return;
     const DeviceBlocks::DeviceFacts facts =
-        DeviceBlocks::readDeviceFacts(*m_device, {0, m_layoutMode, m_profiles->currentIndex()});
+        DeviceBlocks::readDeviceFacts(*m_device, {m_firmware, m_layoutMode, uchar(m_profiles->currentIndex())});
+    m_firmware = facts.version;
     m_layoutMode = facts.layoutMode;
-    m_firmware = DeviceBlocks::firmwareText(facts.version);
     m_profiles->setCurrentIndex(facts.profile);
     // The key names depend on the layout mode just read.
     rebuildKeyNames();
+}
+
+void myQQuickView::syncDevice()
+{
+    invokeRoot("syncDevice", Qt::QueuedConnection);
+}
+
+void myQQuickView::showConnection()
+{
+    invokeRoot("showConnection", Qt::AutoConnection,
+               {m_connection.stateName(), m_connection.text(), m_connection.detail()});
+}
+
+bool myQQuickView::keyboardReachable()
+{
+    if (m_device && !m_device->devices().value(qsizetype(m_device->currentDevice())).cmdPath.isEmpty())
+        return true;
+    noticeNotSent();
+    return false;
+}
+
+void myQQuickView::noticeNotSent()
+{
+    const bool connected = m_device && m_device->isConnected();
+    showNotice(noticeText(connected ? QStringLiteral("notSentNoAnswer") : QStringLiteral("notSentNotConnected")));
 }
 
 void myQQuickView::initUI()

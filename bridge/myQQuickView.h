@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ConnectionStatus.h"
 #include "DeviceEventSink.h"
+#include "NoticeTexts.h"
 
 #include <QList>
 #include <QMap>
@@ -15,6 +17,8 @@
 
 class Hid_Thread;
 class AppConfigStore;
+class AppProfileSwitcher;
+class FocusWatcher;
 class LocalFileGuard;
 class ProfileStore;
 class SoundCues;
@@ -23,7 +27,7 @@ class UserDialogs;
 // The view that hosts the QML scene and the one object QML reaches
 // everything else through ("ui_View"). Every public slot is callable from
 // QML; their order is the method table the scene and the tests rely on, so
-// new slots must not be added here.
+// new slots go at the end.
 class myQQuickView : public QQuickWidget, public DeviceEventSink
 {
     Q_OBJECT
@@ -39,14 +43,30 @@ public:
     uchar layoutMode() const;
     ProfileStore &profiles() { return *m_profiles; }
     // As read by the last syncFW: "unknown" until then or without a keyboard.
-    QString firmwareVersion() const { return m_firmware; }
+    QString firmwareVersion() const { return firmwareText(); }
 
     // Replaces the file dialogs and message boxes (tests script the answers).
     void setDialogs(std::unique_ptr<UserDialogs> dialogs);
 
+    // Where the application in front comes from; none leaves the switching to D-Bus reports.
+    void setFocusWatcher(std::unique_ptr<FocusWatcher> watcher);
+    AppProfileSwitcher &appProfiles() { return *m_appProfiles; }
+
     // Called by the input hooks on the GUI thread; forwarded to QML queued.
     void detectKeyboard(bool isDown, int usbCode);
     void detectMouse(bool isDown, uint button, uint x, uint y);
+
+    // A short notice in the scene that does not stop the user; `text` comes from noticeText.
+    void showNotice(const QString &text);
+    // Notice `key` of the current language, its %1, %2, ... filled from args.
+    QString noticeText(const QString &key, const QStringList &args = {}) const;
+
+    // The keyboard's state as the scene's indicator shows it; the tray follows `changed`.
+    ConnectionStatus &connection() { return m_connection; }
+    // Firmware version text of the last synchronisation, as ui_80H_GetFWVersion gives it.
+    QString firmwareText() const;
+    // The keyboard is there again: the scene shows its layout, profile and lighting anew.
+    void syncDevice();
 
 public slots:
     void syncFW();
@@ -104,6 +124,16 @@ public slots:
     QVariantList ui_92H_GetUserPicture(uchar index);
     QVariant ui_A1H_GetCurrentProfile();
     QVariantList ui_B0H_GetColor();
+    // The named texts of one group of a language file ([confirm], ...): name -> text.
+    QVariantMap getLanguageGroup(QString langCode, QString group);
+    QVariantMap loadAppProfiles();
+    void saveAppProfiles(QVariantMap rules);
+    QStringList getOpenApplications();
+    bool getAppProfilesAutomatic();
+    void setAppProfilesHeld(bool held);
+    bool getAutostart();
+    // Starts the program with the desktop session, hidden to the tray, or stops that.
+    void setAutostart(bool enabled);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -112,6 +142,10 @@ private:
     void deliverEvents();
     void rebuildKeyNames();
     void invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args = {});
+    // False, with a notice, when the keyboard is not there to take a command.
+    bool keyboardReachable();
+    void noticeNotSent();
+    void showConnection();
     int currentDeviceId() const;
 
     Hid_Thread *m_device = nullptr;
@@ -120,9 +154,13 @@ private:
     std::unique_ptr<SoundCues> m_sound;
     std::unique_ptr<AppConfigStore> m_apConfig;
     std::unique_ptr<ProfileStore> m_profiles;
+    std::unique_ptr<AppProfileSwitcher> m_appProfiles;
+    std::unique_ptr<FocusWatcher> m_focusWatcher;
     QStringList m_messages;
+    NoticeTexts m_notices;
+    ConnectionStatus m_connection;
+    quint16 m_firmware = 0;
     uchar m_layoutMode = 0;
-    QString m_firmware = QStringLiteral("unknown");
     QMap<QString, uchar> m_keyNames;
     // Event reports from the monitor's thread, waiting for the GUI thread.
     QMutex m_eventsLock;

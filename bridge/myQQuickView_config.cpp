@@ -2,7 +2,19 @@
 #include "myQQuickView.h"
 
 #include "AppConfigStore.h"
+#include "DesktopAutostart.h"
 #include "UserDialogs.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+DesktopAutostart autostart()
+{
+    return DesktopAutostart(DesktopAutostart::defaultEntryPath(), QCoreApplication::applicationFilePath());
+}
+
+}
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)
 {
@@ -27,4 +39,15 @@ bool myQQuickView::getIsSkinShow()
 QString myQQuickView::getCustomFilePath()
 {
     return AppConfigStore::chooseCustomPicture(*m_dialogs, m_messages);
+}
+
+bool myQQuickView::getAutostart()
+{
+    return autostart().isEnabled();
+}
+
+void myQQuickView::setAutostart(bool enabled)
+{
+    // The page reads the state back, so a failure shows as the switch not moving.
+    autostart().setEnabled(enabled);
 }

@@ -2,6 +2,7 @@
 // interface must show it again, kept in the current profile file first.
 #include "myQQuickView.h"
 
+#include "AppProfileSwitcher.h"
 #include "DeviceBlocks.h"
 #include "Hid_Thread.h"
 #include "ProfileStore.h"
@@ -24,34 +25,38 @@ void myQQuickView::ui_01H_SetReportRate(uchar rate)
         m_profiles->current().setValue(DeviceBlocks::kReportRateKey, int(rate));
 }
 
+// Only the first byte changes: without the keyboard's other two there is nothing to write.
 void myQQuickView::ui_02H_SetKeyboardMode(uchar mode)
 {
-    if (!m_device)
+    if (!keyboardReachable())
         return;
     uchar byte1 = 0;
     uchar byte2 = 0;
     uchar byte3 = 0;
-    m_device->hid_82H_GetKeyboardoption(byte1, byte2, byte3);
-    m_device->hid_02H_SetKeyboardoption(mode, byte2, byte3);
+    if (m_device->hid_82H_GetKeyboardoption(byte1, byte2, byte3))
+        m_device->hid_02H_SetKeyboardoption(mode, byte2, byte3);
+    else
+        noticeNotSent();
 }
 
 void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1)
 {
-    if (m_device)
+    if (keyboardReachable())
         m_device->hid_04H_SetButtonSensitivity(sens1);
 }
 
 void myQQuickView::ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
                                      uchar type_Side)
 {
-    DeviceBlocks::sendLedType(m_profiles->current(), m_device, {type, brightness, speed, direction, color, type_Side});
+    DeviceBlocks::sendLedType(m_profiles->current(), keyboardReachable() ? m_device : nullptr,
+                              {type, brightness, speed, direction, color, type_Side});
 }
 
 void myQQuickView::ui_0C0DH_SetKeyMatrix(QVariantList src256)
 {
     DeviceBlocks::storeKeyMatrix(m_profiles->current(), m_layoutMode, src256);
     const DeviceBlocks::Block256 block = DeviceBlocks::keyMatrix(src256);
-    if (!m_device)
+    if (!keyboardReachable())
         return;
     m_device->hid_0CH_SetKeyMatrix_1(block.data());
     m_device->hid_0DH_SetKeyMatrix_2(block.data() + 128);
@@ -60,7 +65,7 @@ void myQQuickView::ui_0C0DH_SetKeyMatrix(QVariantList src256)
 void myQQuickView::ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src384)
 {
     m_profiles->current().setValue(DeviceBlocks::pictureKey(index), src384);
-    if (option == kStoreOnly || !m_device)
+    if (option == kStoreOnly || !keyboardReachable())
         return;
     const DeviceBlocks::Planes planes = DeviceBlocks::picturePlanes(src384);
     for (uchar c = 0; c < planes.size(); ++c)
@@ -69,7 +74,7 @@ void myQQuickView::ui_12H_SetUserPicture(uchar index, uchar option, QVariantList
 
 void myQQuickView::ui_13H_SetRecoveryData()
 {
-    if (m_device)
+    if (keyboardReachable())
         m_device->hid_13H_SetRecoveryData();
 }
 
@@ -79,7 +84,8 @@ void myQQuickView::ui_21H_SetCurrentProfile(int profile)
     if (!ProfileStore::isValid(profile))
         return;
     m_profiles->setCurrentIndex(profile);
-    if (m_device)
+    m_appProfiles->profileSet(profile);
+    if (keyboardReachable())
         m_device->hid_21H_SetCurrentProfile(uchar(profile));
 }
 
@@ -87,7 +93,7 @@ void myQQuickView::ui_30H_SetColor(QVariantList src21)
 {
     const DeviceBlocks::Block64 block = DeviceBlocks::sevenColors(src21);
     m_profiles->current().setValue(DeviceBlocks::kColorKey, src21);
-    if (m_device)
+    if (keyboardReachable())
         m_device->hid_30H_SetSevenColor(block.data());
 }
 
@@ -133,11 +139,12 @@ QVariantList myQQuickView::ui_88H_GetLEDType()
     return DeviceBlocks::storedList(m_profiles->current(), DeviceBlocks::kLedTypeKey);
 }
 
+// Empty when the keyboard did not answer: the presets are not its lighting.
 QVariantList myQQuickView::ui_88H_GetLEDTypeX()
 {
     uchar values[6] = {};
-    if (m_device)
-        m_device->hid_88H_GetLEDType(values[0], values[1], values[2], values[3], values[4], values[5]);
+    if (!m_device || !m_device->hid_88H_GetLEDType(values[0], values[1], values[2], values[3], values[4], values[5]))
+        return {};
     QVariantList result;
     for (const uchar v : values)
         result.append(int(v));

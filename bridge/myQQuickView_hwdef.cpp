@@ -2,6 +2,7 @@
 #include "myQQuickView.h"
 
 #include "HardwareDefinitions.h"
+#include "LinkLog.h"
 
 #include <QDebug>
 
@@ -16,12 +17,12 @@ QVariantList myQQuickView::loadHWDef()
     // The table file follows the chosen language; before any settings were saved, the first.
     const QVariantList config = loadApConfig();
     const QString suffix = config.size() > kLanguagePosition ? config.at(kLanguagePosition).toString() : QStringLiteral("0");
-    qDebug() << "test" << suffix << int(m_layoutMode);
+    qCDebug(linkLog) << "test" << suffix << int(m_layoutMode);
     return HardwareDefinitions().table(suffix, m_layoutMode);
 }
 
 QVariantList myQQuickView::loadLangName(uchar lang)
 {
-    qDebug() << "test1" << int(lang);
+    qCDebug(linkLog) << "test1" << int(lang);
     return HardwareDefinitions().table(QStringLiteral("1"), lang);
 }

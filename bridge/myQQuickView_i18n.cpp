@@ -11,9 +11,18 @@ QVariantMap myQQuickView::chkLanguages()
 
 QStringList myQQuickView::getGlobalStrings(QString langCode)
 {
-    LanguageFiles::Texts texts = LanguageFiles().load(langCode);
+    const LanguageFiles files;
+    LanguageFiles::Texts texts = files.load(langCode);
     m_messages = texts.messages;
+    const LanguageFiles::Texts english = files.load(QString::fromLatin1(LanguageFiles::kEnglish));
+    m_notices = NoticeTexts(texts.notices, english.notices);
+    m_connection.setTexts(NoticeTexts(texts.connection, english.connection));
     return texts.strings;
+}
+
+QVariantMap myQQuickView::getLanguageGroup(QString langCode, QString group)
+{
+    return LanguageFiles().group(langCode, group);
 }
 
 QVariantList myQQuickView::loadUsbStr()

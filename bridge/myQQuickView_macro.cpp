@@ -82,6 +82,6 @@ void myQQuickView::ui_10H_SetMacroKey(QVariant macroId, QVariant name)
         m_dialogs->warning(m_messages.value(0), m_messages.value(1));
     }
     const MacroCodec::Block block = MacroCodec::block(encoded);
-    if (m_device)
+    if (keyboardReachable())
         m_device->hid_10H_SetMacroKey(uchar(macroId.toInt()), block.data());
 }

@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <hidapi/hidapi.h>
 
@@ -34,6 +35,12 @@ uint Hid_Thread::currentDevice() const
     return did.load();
 }
 
+bool Hid_Thread::isConnected() const
+{
+    const std::optional<HidDevice> device = deviceAt(did.load());
+    return device && !device->cmdPath.isEmpty() && !device->eventPath.isEmpty();
+}
+
 void Hid_Thread::scanDevices(const QList<DevInfo> &catalogue)
 {
     QList<HidDevice> list;
@@ -55,7 +62,7 @@ void Hid_Thread::scanDevices(const QList<DevInfo> &catalogue)
             if (!cmdPath.isEmpty() && !eventPath.isEmpty()) {
                 list[0] = {0, keyboard.productName, keyboard.type, cmdPath, eventPath,
                            qint32(keyboard.reportLength)};
-                qDebug() << "Connect" << 0;
+                qCDebug(linkLog) << "Connect" << 0;
             }
         }
         hid_free_enumeration(nodes);
@@ -88,7 +95,7 @@ void Hid_Thread::forgetPath(uint index, Interface which)
 }
 
 // Every report gets a freshly opened handle; a path that fails to open is
-// forgotten until the next program start.
+// forgotten until the next discovery.
 hid_device *Hid_Thread::openPath(uint index, Interface which, hid_device *&handle)
 {
     const std::optional<HidDevice> device = deviceAt(index);

@@ -33,6 +33,11 @@ public:
     // A copy: the monitor and the transfers may empty paths at any time.
     QList<HidDevice> devices() const;
     uint currentDevice() const;
+    // Both interfaces of the current device are known (found and not lost since).
+    bool isConnected() const;
+    bool isMonitorRunning() const;
+    // No command holds the link: nothing waits for the token inside a nested event loop.
+    bool isLinkFree() const;
 
     // The process-wide scrambling flag, set from the catalogue during discovery.
     static void setEncode(bool on);
@@ -59,16 +64,24 @@ public slots:
     void hid_13H_SetRecoveryData();
     void hid_21H_SetCurrentProfile(uchar profileId);
     void hid_30H_SetSevenColor(const uchar *src64);
-    void hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk);
-    void hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3);
-    void hid_84H_GetButtonSensitivity(uchar &sens1);
-    void hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color, uchar &type_Side);
-    void hid_8CH_GetKeyMatrix_1(uchar *src128);
-    void hid_8DH_GetKeyMatrix_2(uchar *src128);
-    void hid_90H_GetMacroKey(uchar macroId, uchar *src128);
-    void hid_92H_GetUserPicture(uchar index, uchar colorIndex, uchar *src128);
-    void hid_A1H_GetCurrentProfile(uchar &profileId);
-    void hid_B0H_GetSevenColor(uchar *src64);
+    // Reading commands: true when the keyboard answered. Otherwise the outputs hold their
+    // presets (see each command), which are not the keyboard's values.
+    bool hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk);
+    bool hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3);
+    bool hid_84H_GetButtonSensitivity(uchar &sens1);
+    bool hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color, uchar &type_Side);
+    bool hid_8CH_GetKeyMatrix_1(uchar *src128);
+    bool hid_8DH_GetKeyMatrix_2(uchar *src128);
+    bool hid_90H_GetMacroKey(uchar macroId, uchar *src128);
+    bool hid_92H_GetUserPicture(uchar index, uchar colorIndex, uchar *src128);
+    bool hid_A1H_GetCurrentProfile(uchar &profileId);
+    bool hid_B0H_GetSevenColor(uchar *src64);
+
+signals:
+    // From the monitor's thread: the event interface can no longer be opened.
+    void keyboardRemoved();
+    // From any thread: a writing command was dropped or its transfer failed.
+    void commandFailed();
 
 private:
     using Block = std::array<uchar, 8>;
@@ -93,7 +106,7 @@ private:
 
     void write(const Block &block, const uchar *data, int n);
     Exchange read(const Block &block, const Block &preset);
-    void readData(const Block &block, uchar *data, int n);
+    bool readData(const Block &block, uchar *data, int n);
 
     std::atomic<DeviceEventSink *> sink{nullptr};
     mutable QMutex devicesLock;

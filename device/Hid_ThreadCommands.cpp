@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <QDebug>
 #include <QThreadPool>
@@ -20,7 +21,8 @@ void fillReport(uchar *report, const std::array<uchar, 8> &block)
 void Hid_Thread::write(const Block &block, const uchar *data, int n)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed %02X", block[0]);
+        qCDebug(linkLog, "cmd Failed %02X", block[0]);
+        emit commandFailed();
         return;
     }
     fillReport(outReport, block);
@@ -33,7 +35,7 @@ void Hid_Thread::write(const Block &block, const uchar *data, int n)
 Hid_Thread::Exchange Hid_Thread::read(const Block &block, const Block &preset)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed");
+        qCDebug(linkLog, "cmd Failed");
         return Exchange::NoToken;
     }
     fillReport(outReport, block);
@@ -42,17 +44,18 @@ Hid_Thread::Exchange Hid_Thread::read(const Block &block, const Block &preset)
 }
 
 // After a failed exchange the caller's array keeps its content except for the pieces already read.
-void Hid_Thread::readData(const Block &block, uchar *data, int n)
+bool Hid_Thread::readData(const Block &block, uchar *data, int n)
 {
     if (!waitLinkFree()) {
-        qDebug("cmd Failed");
-        return;
+        qCDebug(linkLog, "cmd Failed");
+        return false;
     }
     fillReport(outReport, block);
     fillReport(inReport, block);
     std::copy_n(data, n, dataBuf);
-    queryReport(n);
+    const bool ok = queryReport(n);
     std::copy_n(dataBuf, n, data);
+    return ok;
 }
 
 void Hid_Thread::hid_02H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3)
@@ -116,77 +119,86 @@ void Hid_Thread::hid_30H_SetSevenColor(const uchar *src64)
     write({0x30, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src64, 64);
 }
 
-void Hid_Thread::hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk)
+bool Hid_Thread::hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk)
 {
     const Block block = {0x80, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00};
     if (read(block, block) != Exchange::Done)
-        return;
+        return false;
     version = quint16(inReport[2] << 8 | inReport[3]);
     mode_UsUk = (inReport[4] >> 1) & 1;
+    return true;
 }
 
-void Hid_Thread::hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3)
+bool Hid_Thread::hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3)
 {
-    if (read({0x82, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
-             {0x82, byte1, byte2, byte3, 0x00, 0x55, 0xAA, 0x00}) == Exchange::NoToken)
-        return;
+    const Exchange result = read({0x82, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
+                                 {0x82, byte1, byte2, byte3, 0x00, 0x55, 0xAA, 0x00});
+    if (result == Exchange::NoToken)
+        return false;
     byte1 = inReport[2];
     byte2 = inReport[3];
     byte3 = inReport[4];
+    return result == Exchange::Done;
 }
 
-void Hid_Thread::hid_84H_GetButtonSensitivity(uchar &sens1)
+bool Hid_Thread::hid_84H_GetButtonSensitivity(uchar &sens1)
 {
-    if (read({0x84, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
-             {0x84, sens1, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}) == Exchange::NoToken)
-        return;
+    const Exchange result = read({0x84, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
+                                 {0x84, sens1, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00});
+    if (result == Exchange::NoToken)
+        return false;
     sens1 = inReport[2];
+    return result == Exchange::Done;
 }
 
-void Hid_Thread::hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color,
+bool Hid_Thread::hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color,
                                     uchar &type_Side)
 {
-    if (read({0x88, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
-             {0x88, type, brightness, speed, direction, color, type_Side, 0x00}) == Exchange::NoToken)
-        return;
+    const Exchange result = read({0x88, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
+                                 {0x88, type, brightness, speed, direction, color, type_Side, 0x00});
+    if (result == Exchange::NoToken)
+        return false;
     type = inReport[2];
     brightness = inReport[3];
     speed = inReport[4];
     direction = inReport[5];
     color = inReport[6];
     type_Side = inReport[7];
+    return result == Exchange::Done;
 }
 
-void Hid_Thread::hid_8CH_GetKeyMatrix_1(uchar *src128)
+bool Hid_Thread::hid_8CH_GetKeyMatrix_1(uchar *src128)
 {
-    readData({0x8C, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
+    return readData({0x8C, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
 }
 
-void Hid_Thread::hid_8DH_GetKeyMatrix_2(uchar *src128)
+bool Hid_Thread::hid_8DH_GetKeyMatrix_2(uchar *src128)
 {
-    readData({0x8D, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
+    return readData({0x8D, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
 }
 
-void Hid_Thread::hid_90H_GetMacroKey(uchar macroId, uchar *src128)
+bool Hid_Thread::hid_90H_GetMacroKey(uchar macroId, uchar *src128)
 {
-    readData({0x90, 0x00, macroId, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
+    return readData({0x90, 0x00, macroId, 0x00, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
 }
 
-void Hid_Thread::hid_92H_GetUserPicture(uchar index, uchar colorIndex, uchar *src128)
+bool Hid_Thread::hid_92H_GetUserPicture(uchar index, uchar colorIndex, uchar *src128)
 {
-    readData({0x92, 0x00, index, colorIndex, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
+    return readData({0x92, 0x00, index, colorIndex, 0x00, 0x55, 0xAA, 0x00}, src128, 128);
 }
 
 // A failed exchange leaves 0 here: the preset carries no current value.
-void Hid_Thread::hid_A1H_GetCurrentProfile(uchar &profileId)
+bool Hid_Thread::hid_A1H_GetCurrentProfile(uchar &profileId)
 {
     const Block block = {0xA1, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00};
-    if (read(block, block) == Exchange::NoToken)
-        return;
+    const Exchange result = read(block, block);
+    if (result == Exchange::NoToken)
+        return false;
     profileId = inReport[2];
+    return result == Exchange::Done;
 }
 
-void Hid_Thread::hid_B0H_GetSevenColor(uchar *src64)
+bool Hid_Thread::hid_B0H_GetSevenColor(uchar *src64)
 {
-    readData({0xB0, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src64, 64);
+    return readData({0xB0, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, src64, 64);
 }

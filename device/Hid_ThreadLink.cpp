@@ -60,6 +60,11 @@ bool Hid_Thread::waitLinkFree()
     return false;
 }
 
+bool Hid_Thread::isLinkFree() const
+{
+    return linkFree.load(std::memory_order_acquire);
+}
+
 void Hid_Thread::releaseLink()
 {
     linkFree.store(true, std::memory_order_release);
@@ -69,6 +74,9 @@ bool Hid_Thread::sendReport(int n)
 {
     const bool ok = transmit(did.load(), n);
     closeCmd();
+    // Before the link is free: the destructor waits for that, not for the signal.
+    if (!ok)
+        emit commandFailed();
     releaseLink();
     return ok;
 }

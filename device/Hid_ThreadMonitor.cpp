@@ -1,4 +1,5 @@
 #include "Hid_Thread.h"
+#include "LinkLog.h"
 
 #include <hidapi/hidapi.h>
 
@@ -24,6 +25,11 @@ void Hid_Thread::stopMonitor()
         monitorThread.join();
 }
 
+bool Hid_Thread::isMonitorRunning() const
+{
+    return monitorRunning.load();
+}
+
 void Hid_Thread::eventMonitor(uint index)
 {
     const std::optional<HidDevice> device = deviceAt(index);
@@ -32,8 +38,9 @@ void Hid_Thread::eventMonitor(uint index)
     while (monitorRunning.load()) {
         hid_device *handle = openEventPath(index);
         if (!handle) {
-            qDebug() << "Device removed";
+            qCDebug(linkLog) << "Device removed";
             monitorRunning.store(false);
+            emit keyboardRemoved();
             return;
         }
         uchar report[EventReportSize] = {};

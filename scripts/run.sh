@@ -4,7 +4,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" "$root/build"
+# Only the two programs and their data: scripts/test.sh builds the tests, fuzzers and benchmarks.
+K3_TARGETS="k3config k3config-demo k3data" "$root/scripts/build.sh" "$root/build"
 
 # The keyboard's vendor and product ID, as the device catalogue gives them.
 if grep -qsi 'HID_ID=0003:000004D9:0000A1CD' /sys/bus/hid/devices/*/uevent; then

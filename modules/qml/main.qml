@@ -1,10 +1,11 @@
 import QtQuick
 import "basic"
+import "common"
 import "K3"
 import "common/KeyLabels.js" as KeyLabels
 
-// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse
-// and zzzMorvel by name; the pages read the properties below by name.
+// The root of the scene. The bridge calls initUI, run, setProtectUI, detectKeyboard, detectMouse,
+// zzzMorvel, showNotice, syncDevice and showConnection by name; the pages read the properties below by name.
 Item {
     id: mainScene
 
@@ -28,8 +29,19 @@ Item {
     readonly property var sptoen: KeyLabels.sptoen
     // Every skin picture is this folder + its sub-path.
     readonly property string skinPath: "file:modules/img/skin" + skin_No + "/"
+    // The colour of each skin's pictures, for what the scene draws itself: selections, frames,
+    // focus. A skin without its own takes the first one's.
+    readonly property var skinAccents: ["#1fc8ff", "#ff3d4a"]
+    readonly property color skinAccent: skinAccents[skin_No - 1] || skinAccents[0]
     property bool globalSettingSelected: false
     readonly property bool busy: busyIndicator.busy
+    // Named texts of the current language, by group ([confirm], [hint]) and name.
+    property var languageGroups: ({})
+    // ALL RESET changed only what the pages show: until the next save it can be taken back.
+    property bool resetUndoable: false
+    property int langBeforeReset: 0
+    // No profile follows the application in front while a macro is recorded or settings are sent.
+    readonly property bool profileSwitchHeld: busy || mainK3.macroPage.isRecordStart
 
     // Key presses and releases from the keyboard hook.
     signal msg_KB(bool isDown, int usbCode)
@@ -41,17 +53,39 @@ Item {
         layout = Number(ui_View.ui_80H_GetHWMode())
         page_Globalsetting.initUI()
         mainK3.initUI()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // The keyboard is there again (plugged in, or the machine woke up): its layout, profile and
+    // lighting as at start-up. Reports held back after an apply that never reached it count no more.
+    function syncDevice() {
+        disableTongbu = 0
+        layout = Number(ui_View.ui_80H_GetHWMode())
+        mainK3.syncDevice()
+        syncLighting()
+        changeLang(layout)
+    }
+
+    // Without an answer from the keyboard there is no lighting state to show: the page keeps the profile's.
+    function syncLighting() {
         var effect = ui_View.ui_88H_GetLEDTypeX()
-        // Without a keyboard there is no lighting state to show.
         if (effect.length >= 3)
             mainK3.colorPage.tongbu(effect[0], effect[1], effect[2])
-        changeLang(layout)
+    }
+
+    // "connected", "notConnected" or "emulated", with its text and the keyboard's name and firmware.
+    function showConnection(connection, text, detail) {
+        topBar.connection = String(connection)
+        topBar.connectionText = String(text)
+        topBar.connectionDetail = String(detail)
     }
 
     function run() {
     }
 
-    // Requests from outside the scene: the command line, D-Bus and the tray menu.
+    // Requests from outside the scene: the command line, D-Bus, the tray menu and the
+    // application in front.
     function selectProfile(index) {
         mainK3.profileMenu.select(index)
     }
@@ -84,6 +118,11 @@ Item {
         mainK3.colorPage.tongbu(effect, brightness, speed)
     }
 
+    // A failure the user must know of, in the current language's words; the scene stays usable.
+    function showNotice(text) {
+        notice.show(text)
+    }
+
     function controlMenu() {
         mainK3.keyPage.controlMenu()
         mainK3.macroPage.controlMenu()
@@ -103,6 +142,8 @@ Item {
     }
 
     function translateStrings(code) {
+        languageGroups = { confirm: ui_View.getLanguageGroup(code, "confirm"),
+                           hint: ui_View.getLanguageGroup(code, "hint") }
         page_Globalsetting.translateStrings()
         mainK3.translateStrings(code)
     }
@@ -113,8 +154,21 @@ Item {
 
     // Interface text `index`, or `fallback` while the list has none there.
     function stringAt(index, fallback) {
-        var text = globalSetting_stringList[index]
+        return textOr(globalSetting_stringList[index], fallback)
+    }
+
+    // Text `name` of the language file's group `group`, or `fallback` while it has none.
+    function groupText(group, name, fallback) {
+        return textOr((languageGroups[group] || {})[name], fallback)
+    }
+
+    function textOr(text, fallback) {
         return (text === undefined || text === "") ? fallback : text
+    }
+
+    // Asks `question` in the scene; onYes runs only when the user agrees.
+    function confirm(question, onYes) {
+        confirmBox.ask(question, onYes)
     }
 
     function topBarClicked(index) {
@@ -144,14 +198,29 @@ Item {
 
     function resetAll() {
         setProtectUI(800)
+        langBeforeReset = lang
         btnTotalResetClicked()
         page_Globalsetting.setLanguage(layout)
         lang = layout
+        resetUndoable = true
+        controlMenu()
+    }
+
+    // Nothing reached a file since ALL RESET: the pages read the profile again.
+    function undoReset() {
+        setProtectUI(800)
+        resetUndoable = false
+        mainK3.keyPage.initUI()
+        mainK3.colorPage.initUI()
+        mainK3.colorPage.playEffect(mainK3.colorPage.visible)
+        page_Globalsetting.setLanguage(langBeforeReset)
+        lang = langBeforeReset
         controlMenu()
     }
 
     function applyAll() {
         setProtectUI(2000)
+        resetUndoable = false
         btnTotalApplyClicked()
         controlMenu()
     }
@@ -163,6 +232,8 @@ Item {
 
     width: 1000
     height: 600
+    onProfileChanged: resetUndoable = false
+    onProfileSwitchHeldChanged: ui_View.setAppProfilesHeld(profileSwitchHeld)
 
     Timer {
         id: lockTimer
@@ -177,17 +248,23 @@ Item {
 
         objectName: "dragArea"
         property point pressPoint
+        property bool dragging: false
 
         anchors.fill: parent
         z: -1
         hoverEnabled: true
         onPressed: mouse => {
             pressPoint = Qt.point(mouse.x, mouse.y)
+            dragging = false
             mainScene.controlMenu()
         }
         onPositionChanged: mouse => {
             if (!pressed)
                 return
+            if (!dragging) {
+                dragging = true
+                ui_Ctl.startSystemMove()
+            }
             ui_Ctl.onXChanged(mouse.x - pressPoint.x)
             ui_Ctl.onYChanged(mouse.y - pressPoint.y)
         }
@@ -209,7 +286,9 @@ Item {
         objectName: "bottomBar"
         y: 600 - height
         enabled: !mainScene.globalSettingSelected
-        onResetAllClicked: mainScene.resetAll()
+        undoable: mainScene.resetUndoable
+        undoText: mainScene.groupText("confirm", "undoReset", "UNDO RESET")
+        onResetAllClicked: mainScene.resetUndoable ? mainScene.undoReset() : mainScene.resetAll()
         onApplyAllClicked: mainScene.applyAll()
     }
 
@@ -243,9 +322,23 @@ Item {
         objectName: "settingsPanel"
     }
 
+    ConfirmBox {
+        id: confirmBox
+
+        objectName: "confirmBox"
+        yesText: mainScene.groupText("confirm", "yes", "YES")
+        noText: mainScene.groupText("confirm", "no", "NO")
+    }
+
     BusyIndicator {
         id: busyIndicator
 
         objectName: "busyIndicator"
+    }
+
+    Notice {
+        id: notice
+
+        objectName: "notice"
     }
 }

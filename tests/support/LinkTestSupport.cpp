@@ -1,6 +1,7 @@
 #include "LinkTestSupport.h"
 
 #include <QDeadlineTimer>
+#include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QTest>
 
@@ -40,12 +41,14 @@ const char *kindName(K3Emulator::Kind kind)
 
 MessageCapture::MessageCapture()
 {
+    QLoggingCategory::setFilterRules(QStringLiteral("k3config.link.debug=true"));
     previousHandler = qInstallMessageHandler(capture);
 }
 
 MessageCapture::~MessageCapture()
 {
     qInstallMessageHandler(previousHandler);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 QStringList MessageCapture::messages() const

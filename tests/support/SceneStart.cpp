@@ -1,10 +1,10 @@
 #include "SceneStart.h"
 
+#include "ApplicationFonts.h"
 #include "InputBackend.h"
 #include "Widget.h"
 #include "myQQuickView.h"
 
-#include <QFontDatabase>
 #include <QQuickItem>
 #include <QTest>
 
@@ -34,7 +34,7 @@ QQuickItem *startScene(Widget &window, int timeoutMs)
     return root && unlocks(root, timeoutMs) ? root : nullptr;
 }
 
-bool SceneProgram::start(int timeoutMs)
+bool SceneProgram::start(int timeoutMs, KeyboardWatch watch)
 {
     stop();
     m_folder.emplace();
@@ -42,8 +42,8 @@ bool SceneProgram::start(int timeoutMs)
         m_error = QStringLiteral("cannot copy the run-time data to ") + m_folder->path();
         return false;
     }
-    QFontDatabase::addApplicationFont(QStringLiteral("./Exo-Medium.ttf"));
-    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>());
+    registerApplicationFonts();
+    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>(), std::move(watch));
     m_program->start();
     if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {
         m_error = QStringLiteral("the window does not show its scene");

@@ -26,7 +26,7 @@ public:
     // Enters a fresh copy of the run-time data and starts the program there as its main does;
     // true once the window shows the scene and the start-up lock has ended, else false with a
     // reason in error().
-    bool start(int timeoutMs = 10000);
+    bool start(int timeoutMs = 10000, KeyboardWatch watch = {});
     // Ends the program, then leaves and removes the copy.
     void stop();
     QString error() const { return m_error; }

@@ -7,6 +7,7 @@ Usage: tools/data/generate.py [modules folder]   (default: the repository's modu
 import os
 import sys
 
+import appprofiles
 import inifile
 import keyboard
 import languages
@@ -50,10 +51,14 @@ def hardware_tables():
             "1": hardware_section(keyboard.spanish_label)}
 
 
-def language(strings, messages):
+def language(code, strings, messages, notices, connection):
     return {"font": {"family": "Exo", "total": languages.STRING_COUNT},
             "strings": {str(k): s for k, s in enumerate(strings, start=1)},
-            "msg": {str(i): m for i, m in enumerate(messages)}}
+            "msg": {str(i): m for i, m in enumerate(messages)},
+            "notice": notices,
+            "connection": connection,
+            "confirm": languages.CONFIRM[code],
+            "hint": languages.HINT[code]}
 
 
 def main():
@@ -74,9 +79,11 @@ def main():
     for n, effect in enumerate(profiles.EFFECTS, start=1):
         inifile.write(os.path.join(setting, "p%d.bin" % n), profiles.profile(effect), legacy=True)
 
-    for code, strings, messages in languages.LANGUAGES:
-        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code),
-                      language(strings, messages), legacy=False)
+    for code, strings, messages, notices, connection in languages.LANGUAGES:
+        sections = language(code, strings, messages, notices, connection)
+        sections["appprofiles"] = appprofiles.TEXTS[code]
+        sections["autostart"] = languages.AUTOSTART[code]
+        inifile.write(os.path.join(modules, "i18n", "lang_%s.ini" % code), sections, legacy=False)
 
     for name, sections in macros.macro_files().items():
         inifile.write(os.path.join(modules, "macro", name), sections, legacy=True)

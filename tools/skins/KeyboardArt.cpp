@@ -4,6 +4,9 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace KeyboardArt {
 namespace {
@@ -67,14 +70,17 @@ void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &
         return;
     }
     QFont font = Paint::font(pixelSize, true);
-    const QFontMetricsF metrics(font);
+    // A tall cap ("KP Enter") takes its words on lines of their own, as the pages draw it,
+    // rather than one line shrunk to nothing.
+    const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
+    const bool wraps = words.size() > 1 && rect.height() >= 2.5 * QFontMetricsF(font).height();
+    const QString widest = wraps ? *std::max_element(words.begin(), words.end(), [&](const QString &a, const QString &b) {
+        return QFontMetricsF(font).horizontalAdvance(a) < QFontMetricsF(font).horizontalAdvance(b);
+    }) : name;
     // Long labels shrink until they fit the cap, as a printed legend would.
-    while (metrics.horizontalAdvance(name) > rect.width() - 3 && font.pixelSize() > 6) {
+    while (QFontMetricsF(font).horizontalAdvance(widest) > rect.width() - 3 && font.pixelSize() > 6)
         font.setPixelSize(font.pixelSize() - 1);
-        if (QFontMetricsF(font).horizontalAdvance(name) <= rect.width() - 3)
-            break;
-    }
-    Paint::centredText(p, rect, name, font, colour);
+    Paint::centredText(p, rect, name, font, colour, wraps ? Qt::TextWordWrap : 0);
 }
 
 QImage cap(const QSize &size, int type, const Theme &theme)

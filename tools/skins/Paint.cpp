@@ -100,12 +100,13 @@ void cornerMarks(QPainter &p, const QRectF &rect, qreal length, const QColor &co
     p.restore();
 }
 
-void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &colour)
+void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &colour,
+                 int flags)
 {
     p.save();
     p.setFont(font);
     p.setPen(colour);
-    p.drawText(rect, Qt::AlignCenter, text);
+    p.drawText(rect, Qt::AlignCenter | flags, text);
     p.restore();
 }
 

@@ -22,6 +22,8 @@ void panel(QPainter &p, const QRectF &rect, qreal radius, const Theme &theme, bo
 void hexGrid(QPainter &p, const QRectF &rect, qreal size, const QColor &colour);
 // Small L-shaped marks at the four corners of rect.
 void cornerMarks(QPainter &p, const QRectF &rect, qreal length, const QColor &colour, qreal width = 1.5);
-void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &colour);
+// flags: more Qt::TextFlag values beside the centring (word wrap).
+void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &colour,
+                 int flags = 0);
 
 }

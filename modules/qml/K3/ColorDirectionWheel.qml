@@ -34,7 +34,7 @@ Item {
         radius: width / 2
         y: 3
         x: wheel.direction === 2 ? 3 : wheel.width - width - 3
-        color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.35)
+        color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.35)
         border.color: globalSetting_color_enable
 
         Behavior on x { NumberAnimation { duration: animation_speed / 4; easing.type: Easing.OutCubic } }

@@ -204,18 +204,6 @@ function keyRows(table) {
 }
 
 // Label size in pixels of the key at a position for an interface language.
-function keyFontSize(position, language) {
-    if (language === 0)
-        return 9;
-    if ([13, 14, 15, 29, 48, 96, 115].indexOf(position) >= 0)
-        return 7;
-    if (position === 28)
-        return 12;
-    if (position === 85)
-        return 16;
-    return 9;
-}
-
 function zeroPicture() {
     return filled(PICTURE_VALUES, 0);
 }

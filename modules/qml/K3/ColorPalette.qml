@@ -50,7 +50,7 @@ Item {
                     anchors.margins: -4
                     radius: 5
                     color: "transparent"
-                    border.color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.6)
+                    border.color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.6)
                     visible: swatch.selected
                 }
 
@@ -76,7 +76,7 @@ Item {
             width: Math.max(loopLabel.implicitWidth + 14, 46)
             height: paletteRow.swatchSize
             radius: 3
-            color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
+            color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.28)
                             : (loopMouse.containsMouse ? "#26ffffff" : "#b0101214")
             border.color: selected ? globalSetting_color_enable : "#5a5e66"
 

@@ -1,7 +1,9 @@
 import QtQuick
 
 // One key of the lighting preview: its cap, a glow and its label in the light's colour,
-// the label again in faint white, and the selection frame while painting touches it.
+// the label again in half-transparent white over it, and the selection frame while painting
+// touches it. The white keeps every label readable: a lit label would vanish in a glow of its
+// own colour, an unlit one on the dark cap.
 // The space bar (position 85) never shows its label in colour nor the frame.
 Item {
     id: key
@@ -20,7 +22,8 @@ Item {
     // fallback size as well: that would double the cost of building the keyboard.
     readonly property bool sized: keyPro.keyType <= 0 || cap.status === Image.Ready || cap.status === Image.Error
 
-    // Long labels of narrow keys wrap, and shrink only if they must.
+    // Every label starts at one size, so the labels of a row match; long labels of narrow keys
+    // wrap, and shrink only if they must.
     component KeyLabel: Text {
         anchors.fill: parent
         anchors.margins: 2
@@ -32,7 +35,7 @@ Item {
         minimumPixelSize: 6
         text: key.sized ? key.keyPro.name : ""
         font.family: globalSetting_fontFamily
-        font.pixelSize: key.keyPro.fontSize
+        font.pixelSize: 9
         font.bold: true
     }
 
@@ -75,10 +78,10 @@ Item {
     }
 
     KeyLabel {
-        id: faintLabel
+        id: whiteLabel
 
         color: "#ffffff"
-        opacity: 0.10
+        opacity: 0.5
     }
 
     Image {

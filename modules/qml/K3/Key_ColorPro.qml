@@ -1,7 +1,7 @@
 import QtQuick
 
-// What the lighting preview knows of one key: its row of the hardware key table
-// and its label size. The drawn key (Key_Color) shows it.
+// What the lighting preview knows of one key: its row of the hardware key table.
+// The drawn key (Key_Color) shows it.
 QtObject {
     id: keyPro
 
@@ -10,5 +10,4 @@ QtObject {
     property int keyType: 0
     property string name: ""
     property int position: -1
-    property int fontSize: 9
 }

@@ -2,7 +2,8 @@ import QtQuick
 import "KeydefineLogic.js" as Logic
 
 // One key of the key assignment keyboard: its cap, its label, and the marks for the
-// selected key, a changed key and the current profile key. A key that is not editable
+// selected key (frame and tint in the skin's colour), a changed key (amber label and bar, no
+// frame, so it never looks selected) and the current profile key. A key that is not editable
 // (Fn, the profile keys) cannot be selected, dragged or changed.
 Item {
     id: key
@@ -26,6 +27,7 @@ Item {
                                      ? keyboard.skinFolder + "model_kb/k" + keyType + "-0.png" : ""
     readonly property url frameSource: keyType > 0 && keyboard !== null
                                        ? keyboard.skinFolder + "model_kb/k" + keyType + "-1.png" : ""
+    readonly property color changedColour: "#ffb33c"
 
     width: cap.implicitWidth
     height: cap.implicitHeight
@@ -44,8 +46,6 @@ Item {
         opacity: {
             if (key.isSelect || key.isCurrentProfile)
                 return 1.0
-            if (!key.isDefault)
-                return 0.5
             return key.hovered && (key.editable || key.isProfileKey) ? 0.3 : 0.0
         }
         visible: opacity > 0
@@ -54,14 +54,25 @@ Item {
     }
 
     Rectangle {
+        id: selectionTint
+
+        anchors.fill: parent
+        anchors.margins: 3
+        radius: 3
+        color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.3)
+        visible: key.isSelect && key.width > 0
+    }
+
+    Rectangle {
         id: changedMark
 
-        x: parent.width - width - 3
-        y: 3
-        width: 4
-        height: 4
-        radius: 2
-        color: globalSetting_color
+        objectName: "changedMark"
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: parent.height - 7
+        width: parent.width - 12
+        height: 3
+        radius: 1.5
+        color: key.changedColour
         visible: !key.isDefault && key.width > 0
     }
 
@@ -76,7 +87,7 @@ Item {
         color: {
             if (!key.editable && !key.isCurrentProfile)
                 return globalSetting_color_disable
-            return key.isDefault ? globalSetting_color_enable : globalSetting_color
+            return key.isDefault ? globalSetting_color_enable : key.changedColour
         }
         font.family: globalSetting_fontFamily
         font.pixelSize: key.font_Size

@@ -14,7 +14,7 @@ Rectangle {
     readonly property bool hovered: mouse.containsMouse
     readonly property bool dragOver: drop.containsDrag
     readonly property bool dragAccepted: dragOver && drop.candidate !== null && accepts(drop.candidate)
-    readonly property color accent: globalSetting_color
+    readonly property color accent: skinAccent
     readonly property color refusal: "#e0524d"
 
     signal cleared()

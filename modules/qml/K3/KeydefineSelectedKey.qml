@@ -5,7 +5,7 @@ Rectangle {
     id: badge
 
     property var key: null
-    readonly property color accent: globalSetting_color
+    readonly property color accent: skinAccent
 
     width: Math.max(height * 1.6, label.implicitWidth + 20)
     radius: 4

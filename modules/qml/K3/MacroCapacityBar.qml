@@ -25,7 +25,7 @@ Item {
             width: parent.width * Math.min(1, bar.used / bar.capacity)
             height: parent.height
             radius: 2
-            color: bar.overflow ? "#ff4a4a" : globalSetting_color
+            color: bar.overflow ? "#ff4a4a" : skinAccent
         }
     }
 

@@ -13,9 +13,9 @@ Rectangle {
 
     height: 30
     radius: 3
-    color: armed ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.18) : "#b0101214"
+    color: armed ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.18) : "#b0101214"
     border.color: armed || mouseArea.containsMouse
-                  ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.9) : "#5a5e66"
+                  ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.9) : "#5a5e66"
 
     SequentialAnimation on opacity {
         running: field.armed

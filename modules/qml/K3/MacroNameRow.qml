@@ -18,10 +18,10 @@ Rectangle {
 
     height: 24
     radius: 2
-    color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
+    color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.28)
                     : (mouseArea.containsMouse ? "#26ffffff" : "transparent")
-    border.color: renaming || marked ? globalSetting_color
-                                     : (selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
+    border.color: renaming || marked ? skinAccent
+                                     : (selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.7)
                                                  : "transparent")
     onRenamingChanged: {
         if (!renaming)
@@ -74,7 +74,7 @@ Rectangle {
         selectByMouse: true
         font: nameText.font
         color: globalSetting_color_enable
-        selectionColor: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.6)
+        selectionColor: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.6)
         selectedTextColor: "#ffffff"
         Keys.onReturnPressed: row.renameAccepted()
         Keys.onEnterPressed: row.renameAccepted()

@@ -14,7 +14,7 @@ Rectangle {
 
     radius: 3
     color: "#dc101214"
-    border.color: accented ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.8)
+    border.color: accented ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.8)
                            : "#5a5e66"
 
     Text {
@@ -63,7 +63,7 @@ Rectangle {
         y: 28
         width: parent.width - 12
         height: 1
-        color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.45)
+        color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.45)
     }
 
     Item {

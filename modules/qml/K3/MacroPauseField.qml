@@ -27,7 +27,7 @@ Rectangle {
     radius: 3
     color: "#b0101214"
     border.color: input.activeFocus || mouseArea.containsMouse
-                  ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.9) : "#5a5e66"
+                  ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.9) : "#5a5e66"
 
     MouseArea {
         id: mouseArea
@@ -69,7 +69,7 @@ Rectangle {
                 anchors.bottomMargin: 6
                 width: parent.width
                 height: 1
-                color: input.activeFocus ? globalSetting_color : "#5a5e66"
+                color: input.activeFocus ? skinAccent : "#5a5e66"
             }
 
             TextInput {
@@ -87,7 +87,7 @@ Rectangle {
                 font.pixelSize: globalSetting_size
                 font.bold: true
                 color: globalSetting_color_enable
-                selectionColor: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.6)
+                selectionColor: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.6)
                 selectedTextColor: "#ffffff"
                 onEditingFinished: field.finishEntry()
             }

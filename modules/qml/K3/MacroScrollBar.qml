@@ -28,7 +28,7 @@ Item {
         y: bar.travel > 0 && bar.flickable ? (bar.height - height) * ((bar.flickable.contentY - bar.flickable.originY) / bar.travel) : 0
         radius: width / 2
         color: dragArea.pressed || dragArea.containsMouse
-               ? globalSetting_color : Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.6)
+               ? skinAccent : Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.6)
     }
 
     MouseArea {

@@ -13,9 +13,9 @@ Rectangle {
 
     height: 24
     radius: 2
-    color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
+    color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.28)
                     : (mouseArea.containsMouse ? "#26ffffff" : "transparent")
-    border.color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
+    border.color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.7)
                            : "transparent"
 
     Text {
@@ -28,7 +28,7 @@ Rectangle {
         text: (row.number < 10 ? "0" : "") + row.number
         font.family: globalSetting_fontFamily
         font.pixelSize: globalSetting_size - 1
-        color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.75)
+        color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.75)
     }
 
     Text {

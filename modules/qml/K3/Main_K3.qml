@@ -27,16 +27,33 @@ Item {
 
     function initUI() {
         var hwDef = ui_View.loadHWDef()
-        var names = ui_View.loadUsbStr()
-        var codes = ui_View.loadUsbCode()
-        keyCodeString.initUI(hwDef, names, codes)
-        var current = ui_View.ui_A1H_GetCurrentProfile()
-        profileMenu.currentIndex = isProfile(current) ? Number(current) : 0
-        mainScene.profile = profileMenu.currentIndex
+        loadKeyNames(hwDef)
+        showCurrentProfile()
         keyPage.initUI(true, hwDef)
         macroPage.initUI()
         colorPage.initUI(true, hwDef)
         pageArea.built = true
+    }
+
+    // The keyboard is there again: the key names of its layout, its profile and that profile's pages.
+    function syncDevice() {
+        loadKeyNames(ui_View.loadHWDef())
+        showCurrentProfile()
+        keyPage.initUI()
+        colorPage.initUI()
+        colorPage.playEffect(colorPage.visible)
+    }
+
+    function loadKeyNames(hwDef) {
+        var names = ui_View.loadUsbStr()
+        var codes = ui_View.loadUsbCode()
+        keyCodeString.initUI(hwDef, names, codes)
+    }
+
+    function showCurrentProfile() {
+        var current = ui_View.ui_A1H_GetCurrentProfile()
+        profileMenu.currentIndex = isProfile(current) ? Number(current) : 0
+        mainScene.profile = profileMenu.currentIndex
     }
 
     // A profile change made on the keyboard, or a lighting change only (same profile).

@@ -11,7 +11,6 @@ Item {
     // Key_ColorPro objects in table order.
     property var keys: []
     property string skinFolder: ""
-    property int language: 0
     property bool paintEnabled: false
     property color paintColour: "#ffffff"
     // Key index per key position 0..127, -1 where the keyboard has no key.
@@ -36,8 +35,7 @@ Item {
         for (var r = 0; r < rows.length; ++r) {
             made.push(keyProComponent.createObject(keyModel, {
                 x: rows[r].x, y: rows[r].y, keyType: rows[r].keyType,
-                name: rows[r].name, position: rows[r].position,
-                fontSize: Logic.keyFontSize(rows[r].position, language)
+                name: rows[r].name, position: rows[r].position
             }))
             if (rows[r].position >= 0 && rows[r].position < 128)
                 index[rows[r].position] = r
@@ -154,11 +152,6 @@ Item {
         frameKeys(null)
         selection.visible = false
         painted(positions)
-    }
-
-    onLanguageChanged: {
-        for (var k = 0; k < keys.length; ++k)
-            keys[k].fontSize = Logic.keyFontSize(keys[k].position, language)
     }
 
     Component {

@@ -67,8 +67,8 @@ Item {
             setSpeedPosition(Logic.speedPositionFromProfile(led[2]))
         direction = Logic.directionOfDevice(led[3])
         colourIndex = led[4]
-        if (colourIndex < Logic.LOOP_INDEX)
-            editorColour = Logic.paletteColour(paletteColours, colourIndex)
+        // The editor never keeps values of the profile shown before: with LOOP it shows entry 0.
+        editorColour = Logic.paletteColour(paletteColours, colourIndex < Logic.LOOP_INDEX ? colourIndex : 0)
     }
 
     // Values the keyboard reports; the reports that follow an apply are ignored.
@@ -478,7 +478,6 @@ Item {
             scale: width > 0 && height > 0
                    ? Math.min(1.0, keyboardArea.width / width, keyboardArea.height / height) : 1.0
             skinFolder: page.skinFolder
-            language: lang
             paintEnabled: page.paintingAllowed
             paintColour: Qt.rgba(page.editorColour[0] / 255, page.editorColour[1] / 255,
                                  page.editorColour[2] / 255, 1)

@@ -226,6 +226,22 @@ Item {
         }
     }
 
+    Text {
+        id: dragHint
+
+        objectName: "dragHint"
+        x: toolbar.x + secondMenu.x
+        y: toolbar.y + toolbar.height + 6
+        width: secondMenu.width
+        visible: keyField.visible
+        horizontalAlignment: Text.AlignHCenter
+        text: groupText("hint", "dragKey", "Drag a key of the keyboard onto this field")
+        wrapMode: Text.WordWrap
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        color: globalSetting_color_disable
+    }
+
     Row {
         id: toolbar
 

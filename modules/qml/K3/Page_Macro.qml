@@ -79,7 +79,7 @@ Item {
         if (row < 0)
             clearSteps()
         else
-            macroList.positionViewAtIndex(row, ListView.Contain)
+            Qt.callLater(() => macroList.positionViewAtIndex(macroRow, ListView.Contain))
     }
 
     function selectMacro(row) {
@@ -99,9 +99,8 @@ Item {
         actionModel.clear()
         stepRow = -1
         if (hasMacro) {
-            var rows = Steps.rowsFromSteps(ui_View.loadMacroIni(currentMacroName()), layout, enTosp)
-            for (var i = 0; i < rows.length; ++i)
-                actionModel.append(rows[i])
+            // One append for all rows: a damaged file may hold tens of thousands.
+            actionModel.append(Steps.rowsFromSteps(ui_View.loadMacroIni(currentMacroName()), layout, enTosp))
         }
         updateEncodedSize()
     }
@@ -242,7 +241,8 @@ Item {
     }
 
     // Ends the inline rename. The list is read back from the folder, so it
-    // never shows a name whose rename failed.
+    // never shows a name whose rename failed; the renamed macro is selected, wherever
+    // its new name sorts.
     function finishRename(accept) {
         if (renamingRow < 0)
             return
@@ -255,7 +255,9 @@ Item {
             return
         var current = currentMacroName()
         ui_View.renameMacroIniFile(oldName, newName)
-        reloadMacroList(current === oldName ? [newName, oldName] : [current])
+        reloadMacroList([newName, oldName, current])
+        if (currentMacroName() !== current)
+            loadSteps()
     }
 
     width: 792
@@ -393,7 +395,10 @@ Item {
             flickable: stepList
         }
 
+        // Without a macro there is nothing to measure.
         MacroCapacityBar {
+            objectName: "capacityBar"
+            visible: page.hasMacro
             anchors.left: parent.left
             anchors.right: parent.right
             anchors.bottom: parent.bottom

@@ -28,19 +28,24 @@ Item {
     function runAction(action, entry) {
         switch (action) {
         case 0:
-            ui_View.loadProfile(entry)
-            if (entry === currentIndex)
-                profileChanged(entry)
+            askThenReplace(entry, "profileLoad", "Replace profile %1 with a profile file?", "loadProfile")
             break
         case 1:
             ui_View.saveProfile(entry)
             break
         case 2:
-            ui_View.resetProfile(entry)
-            if (entry === currentIndex)
-                profileChanged(entry)
+            askThenReplace(entry, "profileReset", "Reset profile %1 to its defaults?", "resetProfile")
             break
         }
+    }
+
+    // Load and reset overwrite a whole profile: only after the user agrees.
+    function askThenReplace(entry, question, fallback, slot) {
+        mainScene.confirm(mainScene.groupText("confirm", question, fallback).replace("%1", label(entry)), function () {
+            ui_View[slot](entry)
+            if (entry === currentIndex)
+                profileChanged(entry)
+        })
     }
 
     function controlMenu() {
@@ -92,7 +97,8 @@ Item {
                     font.family: "Arial"
                     font.bold: true
                     font.pixelSize: globalSetting_size + 1
-                    color: entry.lit ? globalSetting_color_enable : globalSetting_color_disable
+                    // White on the lit picture, whatever the skin and text colour.
+                    color: entry.lit ? "#ffffff" : globalSetting_color_disable
                 }
 
                 MouseArea {

@@ -7,6 +7,9 @@ Item {
 
     // Taken from the root when the skin changes (setSkin).
     property string skinFolder: skinPath
+    // The reset button offers to take back the last ALL RESET.
+    property bool undoable: false
+    property string undoText
 
     signal resetAllClicked()
     signal applyAllClicked()
@@ -31,7 +34,7 @@ Item {
         x: 337
         anchors.verticalCenter: parent.verticalCenter
         source: bar.skinFolder + "list_dn/listDownButtonBg.png"
-        text: stringAt(113, "ALL RESET")
+        text: bar.undoable ? bar.undoText : stringAt(113, "ALL RESET")
         onClicked: bar.resetAllClicked()
     }
 

@@ -1,9 +1,13 @@
 import QtQuick
 import "../common"
 
-// The top bar: settings (0), close (1) and minimise (2).
+// The top bar: the keyboard's connection, settings (0), close (1) and minimise (2).
 Item {
     id: bar
+
+    property alias connection: indicator.connection
+    property alias connectionText: indicator.text
+    property alias connectionDetail: indicator.detail
 
     signal buttonClicked(int index)
 
@@ -21,6 +25,17 @@ Item {
         anchors.verticalCenter: settingsButton.verticalCenter
         x: (settingsButton.x + closeButton.x + closeButton.width - width) / 2
         source: skinPath + "list_up/cmdBg.png"
+    }
+
+    ConnectionIndicator {
+        id: indicator
+
+        objectName: "connectionIndicator"
+        anchors.right: commandBackground.left
+        anchors.rightMargin: 12
+        // Above the bar's frame line, clear of the buttons' frame.
+        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenterOffset: -5
     }
 
     Button_2state {

@@ -23,7 +23,7 @@ Item {
         height: loadingText.implicitHeight + 28
         radius: 4
         color: "#e0101214"
-        border.color: Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.5)
+        border.color: Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.5)
     }
 
     Text {

@@ -33,6 +33,23 @@ function brightnessValue(position) {
     return 45 + position * 210 / 7
 }
 
+// The shipped text colour is the first skin's: while it is the one chosen, texts take the
+// colour of the skin shown instead. A colour the user picks is kept as picked.
+function skinTextRgb(rgb, skinRgb) {
+    return rgb.every((c, i) => c === palette[0][i]) ? skinRgb : rgb
+}
+
+// The interface text colour, as [r, g, b, a] in 0..1: the chosen colour at the chosen brightness,
+// but never so faint or so dark that it cannot be read on the dark scene. The brightness keeps
+// its whole range above a floor of half opacity; a dark colour is lifted toward white until its
+// luminance reaches 0.4.
+function textColour(rgb, position) {
+    var luminance = (0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2]) / 255
+    var lift = luminance < 0.4 ? (0.4 - luminance) / (1 - luminance) : 0
+    var channels = rgb.map(c => (c + (255 - c) * lift) / 255)
+    return channels.concat([0.5 + 0.5 * brightnessValue(position) / 255])
+}
+
 // A language's texts over the built-in ones: a position the language leaves out or empty keeps its built-in text.
 function mergedStrings(loaded) {
     var list = loaded ? Array.from(loaded, String) : []

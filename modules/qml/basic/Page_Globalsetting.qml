@@ -27,6 +27,7 @@ Item {
     property var onOffNames: ["ON", "OFF"]
     property var offOnNames: ["OFF", "ON"]
     property var sizeNames: ["NORMAL", "LARGER"]
+    property string autostartLabel: "AUTOSTART"
     readonly property var chosenRgb: textPalette[chosenColor]
 
     function initUI() {
@@ -35,6 +36,7 @@ Item {
         if (L.length > 0)
             applyConfig(L)
         skinShown = ui_View.getIsSkinShow()
+        showAutostart()
     }
 
     // Positions missing from an older, shorter list keep their current values.
@@ -91,6 +93,7 @@ Item {
         _StringList = Defaults.mergedStrings(ui_View.getGlobalStrings(code))
         mainScene.translateStrings(code)
         _FontFamily = _StringList[0]
+        autostartLabel = ui_View.getLanguageGroup(code, "autostart").label || "AUTOSTART"
     }
 
     function translateStrings() {
@@ -104,6 +107,7 @@ Item {
         skinMenu.currentIndex = skin - 1
         skin_No = skin
         mainScene.setSkin()
+        updateTextColor()
     }
 
     function chooseSound(position) {
@@ -139,6 +143,16 @@ Item {
         isCustomBackground = position === 1
     }
 
+    // The entry lives outside the settings file, so the switch shows what is on disk.
+    function showAutostart() {
+        autostartMenu.currentIndex = ui_View.getAutostart() ? 1 : 0
+    }
+
+    function chooseAutostart(position) {
+        ui_View.setAutostart(position === 1)
+        showAutostart()
+    }
+
     function chooseSize(position) {
         sizeMenu.currentIndex = position
         _Size = position === 0 ? 11 : 12
@@ -168,9 +182,9 @@ Item {
     }
 
     function updateTextColor() {
-        var rgb = chosenRgb
-        _Color = Qt.rgba(rgb[0] / 255, rgb[1] / 255, rgb[2] / 255,
-                         Defaults.brightnessValue(brightnessPosition) / 255)
+        var accent = [skinAccent.r * 255, skinAccent.g * 255, skinAccent.b * 255].map(Math.round)
+        var colour = Defaults.textColour(Defaults.skinTextRgb(chosenRgb, accent), brightnessPosition)
+        _Color = Qt.rgba(colour[0], colour[1], colour[2], colour[3])
     }
 
     function configList() {
@@ -229,9 +243,9 @@ Item {
         id: menus
 
         x: 20
-        y: 44
+        y: 42
         width: parent.width - 40
-        spacing: 6
+        spacing: 3
 
         SettingRow {
             id: skinRow
@@ -312,6 +326,20 @@ Item {
                 currentIndex: 0
                 model: page.offOnNames
                 onActivated: index => page.chooseBackground(index)
+            }
+        }
+
+        SettingRow {
+            text: page.autostartLabel
+
+            ButtonGroup {
+                id: autostartMenu
+
+                objectName: "autostartMenu"
+                width: parent.width
+                currentIndex: 0
+                model: page.offOnNames
+                onActivated: index => page.chooseAutostart(index)
             }
         }
     }
@@ -489,5 +517,12 @@ Item {
             text: _StringList[107]
             onClicked: page.apply()
         }
+    }
+
+    AppProfilesEditor {
+        id: appProfilesEditor
+
+        objectName: "appProfilesEditor"
+        languageCode: page.languageCodes[languageMenu.currentIndex] || ""
     }
 }

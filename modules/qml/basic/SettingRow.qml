@@ -13,7 +13,7 @@ Item {
     Text {
         id: label
 
-        width: 104
+        width: 92
         height: parent.height
         verticalAlignment: Text.AlignVCenter
         fontSizeMode: Text.HorizontalFit

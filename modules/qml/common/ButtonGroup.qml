@@ -54,17 +54,17 @@ Item {
                 width: (row.width - row.spacing * (repeater.count - 1)) / Math.max(1, repeater.count)
                 height: row.height
                 radius: 2
-                color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.28)
+                color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.28)
                                 : (cellMouse.containsMouse ? "#26ffffff" : "transparent")
-                border.color: selected ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7)
+                border.color: selected ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.7)
                                        : "transparent"
 
                 Text {
                     id: cellText
 
                     anchors.fill: parent
-                    anchors.leftMargin: 4
-                    anchors.rightMargin: 4
+                    anchors.leftMargin: 1
+                    anchors.rightMargin: 1
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     // Long translations shrink a little rather than lose letters.

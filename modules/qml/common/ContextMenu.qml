@@ -5,13 +5,24 @@ Rectangle {
     id: menu
 
     property var model: []
+    // At least 80 wide; wider when a text needs it, so none touches the border.
     property int rowWidth: 80
     property int rowHeight: 20
     readonly property bool opened: visible && !fadeOut.running
 
     signal triggered(int index)
 
+    function fitRows() {
+        var widest = 0
+        for (var i = 0; i < model.length; ++i) {
+            metrics.text = String(model[i])
+            widest = Math.max(widest, metrics.advanceWidth)
+        }
+        rowWidth = Math.max(80, Math.ceil(widest) + 16)
+    }
+
     function open() {
+        fitRows()
         fadeOut.stop()
         visible = true
         fadeIn.restart()
@@ -37,6 +48,14 @@ Rectangle {
     color: "#1e1e1e"
     border.color: "#6e6e6e"
     border.width: 1
+
+    TextMetrics {
+        id: metrics
+
+        font.family: globalSetting_fontFamily
+        font.pixelSize: globalSetting_size
+        font.bold: true
+    }
 
     NumberAnimation {
         id: fadeIn

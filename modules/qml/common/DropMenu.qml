@@ -43,7 +43,7 @@ Item {
         radius: 3
         color: "#b0101214"
         border.color: (fieldMouse.containsMouse || menu.opened)
-                      ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.7) : "#5a5e66"
+                      ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.7) : "#5a5e66"
 
         Text {
             id: fieldText

@@ -9,6 +9,11 @@ Item {
 
     signal edited(int value)
 
+    // Digits as typed, bounded: "300" and "999" give 255.
+    function bounded(text) {
+        return Math.min(parseInt(text, 10), 255)
+    }
+
     implicitWidth: 58
     implicitHeight: 20
     width: implicitWidth
@@ -33,7 +38,7 @@ Item {
         height: parent.height
         radius: 2
         color: "#d0101214"
-        border.color: input.activeFocus ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.8)
+        border.color: input.activeFocus ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.8)
                                         : "#5a5e66"
 
         TextInput {
@@ -51,12 +56,15 @@ Item {
             font.pixelSize: globalSetting_size
             color: globalSetting_color_enable
             selectionColor: "#5a5e66"
-            validator: IntValidator { bottom: 0; top: 255 }
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
             onTextEdited: {
-                if (acceptableInput) {
-                    field.value = parseInt(text, 10)
-                    field.edited(field.value)
-                }
+                if (text === "")
+                    return
+                var typed = field.bounded(text)
+                if (String(typed) !== text)
+                    text = typed
+                field.value = typed
+                field.edited(typed)
             }
             onActiveFocusChanged: {
                 if (!activeFocus)

@@ -40,7 +40,7 @@ Item {
 
             width: view.width
             height: list.rowHeight
-            color: current ? Qt.rgba(globalSetting_color.r, globalSetting_color.g, globalSetting_color.b, 0.22)
+            color: current ? Qt.rgba(skinAccent.r, skinAccent.g, skinAccent.b, 0.22)
                            : (rowMouse.containsMouse ? "#1fffffff" : "transparent")
 
             Text {

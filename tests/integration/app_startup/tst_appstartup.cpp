@@ -6,12 +6,14 @@
 #include "SingleInstance.h"
 #include "Ui_Controler.h"
 #include "Widget.h"
+#include "WindowPlacement.h"
 #include "myQQuickView.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QTemporaryDir>
@@ -78,7 +80,9 @@ private slots:
         QCOMPARE(window.size(), QSize(1000, 600));
         QCOMPARE(int(window.windowFlags()), 0x2000801);
         QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
-        QCOMPARE(window.styleSheet(), QStringLiteral("background:transparent;"));
+        // The window's transparency is its own: a question over it draws a background of its own.
+        QMessageBox box(QMessageBox::Question, QString(), QStringLiteral("Replace?"), QMessageBox::Yes, window.view());
+        QCOMPARE(box.grab().toImage().pixelColor(1, 1), box.palette().color(QPalette::Window));
         QCOMPARE(window.objectName(), QStringLiteral("Widget"));
         QCOMPARE(window.view()->objectName(), QStringLiteral("ui_View"));
         QCOMPARE(window.view()->parentWidget(), &window);
@@ -88,6 +92,37 @@ private slots:
         QCOMPARE(context->contextProperty("ui_View").value<QObject *>(), window.view());
         QCOMPARE(context->contextProperty("hid").value<QObject *>(), &window.device());
         QCOMPARE(context->contextProperty("ui_Ctl").value<QObject *>(), window.controller());
+    }
+
+    void windowOpensCentredFirstThenWhereItWasLeft_data()
+    {
+        QTest::addColumn<std::optional<QPoint>>("remembered");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("first start") << std::optional<QPoint>() << QPoint(140, 100);
+        QTest::newRow("left on the primary") << std::optional<QPoint>(QPoint(-400, 30)) << QPoint(-400, 30);
+        QTest::newRow("left on the second") << std::optional<QPoint>(QPoint(1500, 500)) << QPoint(1500, 500);
+        QTest::newRow("its screen is gone") << std::optional<QPoint>(QPoint(3000, 10)) << QPoint(140, 100);
+        QTest::newRow("top bar above the screen") << std::optional<QPoint>(QPoint(0, -40)) << QPoint(140, 100);
+    }
+
+    void windowOpensCentredFirstThenWhereItWasLeft()
+    {
+        QFETCH(std::optional<QPoint>, remembered);
+        QFETCH(QPoint, expected);
+        const QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
+        QCOMPARE(WindowPlacement::initialPosition(remembered, QSize(1000, 600), screens), expected);
+    }
+
+    void windowPlaceIsKeptForTheNextStart()
+    {
+        {
+            Program program(recordingScene(), nullptr);
+            program.start();
+            program.window().move(50, 40);
+        }
+        Program program(recordingScene(), nullptr);
+        program.start();
+        QCOMPARE(program.window().pos(), QPoint(50, 40));
     }
 
     void titleComesFromTheApplicationSettings()
@@ -120,6 +155,7 @@ private slots:
         window.move(100, 200);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.controller()->startSystemMove(); // offered nowhere here: the deltas move the window
         window.controller()->onXChanged(15);
         window.controller()->onYChanged(-7);
         window.controller()->onXChanged(-3);

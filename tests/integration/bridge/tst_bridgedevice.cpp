@@ -6,6 +6,7 @@
 #include "TempWorkDir.h"
 #include "myQQuickView.h"
 
+#include <QQuickItem>
 #include <QTest>
 
 namespace {
@@ -39,7 +40,19 @@ QVariantList numbers(int count, int first = 0)
     return list;
 }
 
-} // namespace
+const QByteArray kRecordingRoot = R"(import QtQuick
+Item {
+    property string log: ""
+    function zzzMorvel(profile, effect, brightness, speed) {
+        log += [profile, effect, brightness, speed].join(",") + ";"
+    }
+    function showNotice(text) {
+        log += text + ";"
+    }
+}
+)";
+
+}
 
 class BridgeDeviceTest : public QObject
 {
@@ -53,6 +66,7 @@ private slots:
     void keyMatrixMirrorsPosition45OnTheDeviceOnly();
     void shortListsArePaddedWithZero();
     void userPicturesAreScaledMirroredAndSentUnlessStoreOnly();
+    void sevenColoursFillA64ByteBlock();
     void firmwareVersionText();
     void keyboardOptionSensitivityAndRecovery();
     void readingSlots();
@@ -62,6 +76,9 @@ private slots:
     void savedMacrosFollowTheirBindingToTheKeyboard();
     void tooLongMacroIsCutAfter128Bytes();
     void bindingsReadAsUnboundUnderAnotherDevice();
+    void aProfileKeyOnTheKeyboardReachesQmlOnce();
+    void settingsThatCannotReachTheKeyboardAreKeptAndSaySo_data();
+    void settingsThatCannotReachTheKeyboardAreKeptAndSaySo();
 
 private:
     void settle(int reports);
@@ -184,9 +201,28 @@ void BridgeDeviceTest::userPicturesAreScaledMirroredAndSentUnlessStoreOnly()
         QCOMPARE(wire.at(6), QByteArray("F 00 12 00 02 02 00 55 AA 00"));
         const K3State state = emu.state();
         const auto &planes = state.profiles[0].pictures[2];
+        QCOMPARE(planes[0][0], uchar(50));
+        QCOMPARE(planes[0][45], uchar(63));
         QCOMPARE(planes[0][61], uchar(63));
+        QCOMPARE(planes[1][10], uchar(0));
         QCOMPARE(planes[2][100], uchar(25));
+        QCOMPARE(planes[2][61], planes[2][45]);
     }
+}
+
+void BridgeDeviceTest::sevenColoursFillA64ByteBlock()
+{
+    QVariantList colours = numbers(21, 100);
+    colours[0] = 255;
+    colours[1] = 3;
+    view->ui_30H_SetColor(colours);
+    settle(2);
+    const QList<QByteArray> wire = sent();
+    QCOMPARE(wire.at(0), QByteArray("F 00 30 00 00 00 00 55 AA 00"));
+    const QByteArray block = bytesOf(emu.state().profiles[0].sevenColor);
+    QCOMPARE(hex(block.left(3)), QByteArray("3F 00 19"));
+    QCOMPARE(block.mid(21), QByteArray(43, '\0'));
+    QCOMPARE(view->ui_B0H_GetColor(), colours);
 }
 
 void BridgeDeviceTest::firmwareVersionText()
@@ -234,6 +270,9 @@ void BridgeDeviceTest::readingSlots()
     QCOMPARE(view->ui_81H_GetReportRate(), QVariant(0));
     emu.setFault(K3Emulator::Fault::DataInFails);
     QCOMPARE(view->ui_8C8DH_GetKeyMatrix(), QVariantList(256, 0));
+    // A lighting read that fails gives nothing rather than its presets.
+    emu.setFault(K3Emulator::Fault::FeatureInFails);
+    QCOMPARE(view->ui_88H_GetLEDTypeX(), QVariantList());
 }
 
 void BridgeDeviceTest::profileSwitchSendsTheNumberAndMovesEveryRead()
@@ -291,10 +330,11 @@ void BridgeDeviceTest::syncReadsLayoutAndProfileAndRebuildsKeyNames()
     QCOMPARE(view->ui_A1H_GetCurrentProfile(), QVariant(3));
     QCOMPARE(view->ui_B0H_GetColor(), QVariantList());
 
-    // No answer: the layout mode stays.
+    // No answer: the layout mode and the profile stay.
     emu.setFault(K3Emulator::Fault::FeatureInFails);
     view->syncFW();
     QCOMPARE(view->layoutMode(), uchar(1));
+    QCOMPARE(view->ui_A1H_GetCurrentProfile(), QVariant(3));
 }
 
 void BridgeDeviceTest::savedMacrosFollowTheirBindingToTheKeyboard()
@@ -348,6 +388,58 @@ void BridgeDeviceTest::bindingsReadAsUnboundUnderAnotherDevice()
     QCOMPARE(view->loadMacroIniConfig(name), (QVariantList{-1, 2}));
     link->swichCurDevice(0);
     QCOMPARE(view->loadMacroIniConfig(name), (QVariantList{4, 2}));
+}
+
+void BridgeDeviceTest::aProfileKeyOnTheKeyboardReachesQmlOnce()
+{
+    TempWorkDir::write(QStringLiteral("root.qml"), kRecordingRoot);
+    view->setSource(QUrl::fromLocalFile(dir->path(QStringLiteral("root.qml"))));
+    QVERIFY(view->rootObject());
+    link->startMonitor(0);
+    emu.pressProfileKey(2);
+    const K3State state = emu.state();
+    const QString expected = QStringLiteral("2,%1,%2,%3;").arg(state.profiles[2].effect[0]).arg(state.profiles[2].effect[1]).arg(state.profiles[2].effect[2]);
+    QTRY_COMPARE_WITH_TIMEOUT(view->rootObject()->property("log").toString(), expected, 5000);
+    QTest::qWait(600);
+    QCOMPARE(view->rootObject()->property("log").toString(), expected);
+    link->stopMonitor();
+}
+
+void BridgeDeviceTest::settingsThatCannotReachTheKeyboardAreKeptAndSaySo_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("unplugged and known to be") << -1 << "NC";
+    QTest::newRow("gone before the transfer") << int(K3Emulator::Fault::OpenFails) << "NC";
+    QTest::newRow("no answer") << int(K3Emulator::Fault::FeatureOutFails) << "NA";
+}
+
+void BridgeDeviceTest::settingsThatCannotReachTheKeyboardAreKeptAndSaySo()
+{
+    QFETCH(int, fault);
+    QFETCH(QString, notice);
+    TempWorkDir::write(QStringLiteral("modules/i18n/lang_031000.ini"),
+                       "[notice]\nnotSentNotConnected=NC\nnotSentNoAnswer=NA\n");
+    TempWorkDir::write(QStringLiteral("root.qml"), kRecordingRoot);
+    view->setSource(QUrl::fromLocalFile(dir->path(QStringLiteral("root.qml"))));
+    view->getGlobalStrings(QStringLiteral("031000"));
+    if (fault < 0) {
+        emu.unplug();
+        scanKeyboards(*link);
+    } else {
+        emu.setFault(K3Emulator::Fault(fault));
+    }
+    view->ui_08H_SetLEDType(2, 3, 4, 5, 6, 0);
+    view->ui_21H_SetCurrentProfile(1);
+    view->ui_08H_SetLEDType(7, 8, 9, 1, 2, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->rootObject()->property("log").toString().isEmpty(), 2000);
+    QTest::qWait(100);
+    const QStringList notices = view->rootObject()->property("log").toString().split(u';', Qt::SkipEmptyParts);
+    QCOMPARE(QSet<QString>(notices.cbegin(), notices.cend()), QSet<QString>{notice});
+    QVERIFY(sent().isEmpty());
+    QCOMPARE(view->ui_88H_GetLEDType(), (QVariantList{7, 8, 9, 1, 2, 0}));
+    view->ui_21H_SetCurrentProfile(0);
+    QCOMPARE(view->ui_88H_GetLEDType(), (QVariantList{2, 3, 4, 5, 6, 0}));
 }
 
 QTEST_MAIN(BridgeDeviceTest)

@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QDBusConnection>
+#include <QDBusInterface>
+#include <QDBusReply>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -61,6 +63,7 @@ private slots:
     void init();
     void cleanup();
     void switchingThroughTheWindowMovesItsMenuAndIsSignalled();
+    void aScriptReportsTheApplicationInFront();
     void exportThenImportCopiesAProfileByteForByte();
     void withoutAWindowTheCommandLineTalksToTheKeyboardItself();
     void aSecondPlainStartShowsTheHiddenWindowAndExits1();
@@ -160,6 +163,22 @@ void ScriptingTest::switchingThroughTheWindowMovesItsMenuAndIsSignalled()
     QCOMPARE(menu->property("currentIndex").toInt(), 1);
     QVERIFY(tray->actions().at(1)->isChecked() && !tray->actions().at(0)->isChecked());
     QTRY_COMPARE(bus.profiles, (QList<int>{3, 1, 2}));
+}
+
+// Where the desktop cannot be watched, a script names the application in front.
+void ScriptingTest::aScriptReportsTheApplicationInFront()
+{
+    startWindow();
+    QDBusInterface rules(kService, QStringLiteral("/Keyboard"), QStringLiteral("org.k3config.AppProfiles"));
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("steam"), 3).type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral(" "), 2).type(), QDBusMessage::ErrorMessage);
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("x"), 5).type(), QDBusMessage::ErrorMessage);
+    QVERIFY(rules.setProperty("Enabled", true));
+    const QDBusReply<QVariantMap> stored = rules.call(QStringLiteral("Rules"));
+    QCOMPARE(stored.value(), (QVariantMap{{"steam", 3}}));
+    rules.call(QStringLiteral("ReportActiveApplication"), QStringLiteral("Steam"));
+    QTRY_VERIFY(sentToKeyboard("F 00 21 02 00 00 00 55 AA 00"));
+    QCOMPARE(rules.property("ActiveApplication").toString(), QStringLiteral("Steam"));
 }
 
 void ScriptingTest::exportThenImportCopiesAProfileByteForByte()

@@ -44,7 +44,7 @@ TestCase {
         compare(ui_View.ui_81H_GetReportRate(), 0)
         compare(ui_View.ui_82H_GetKeyboardMode(), 0)
         compare(ui_View.ui_84H_GetButtonSensitivity(), 0)
-        compare(ui_View.ui_88H_GetLEDTypeX(), [0, 0, 0, 0, 0, 0])
+        compare(ui_View.ui_88H_GetLEDTypeX(), [])
         compare(ui_View.ui_8C8DH_GetKeyMatrix().length, 256)
     }
 
@@ -70,6 +70,8 @@ TestCase {
         compare(Object.keys(menu), ["CHINESE (Simp)", "ENGLISH"])
         compare(menu["ENGLISH"], "031000")
         compare(ui_View.getGlobalStrings("031000"), ["Exo", "One", "Two"])
+        compare(ui_View.getLanguageGroup("031000", "confirm"), {"yes": "Yes, sure"})
+        compare(ui_View.getLanguageGroup("025044", "confirm"), {})
         compare(ui_View.loadUsbStr(), ["A", "B"])
         compare(ui_View.loadUsbCode(), ["4", "5"])
     }

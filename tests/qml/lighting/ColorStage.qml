@@ -16,6 +16,7 @@ Item {
     property int animation_speed: 10
     property int globalSetting_size: 11
     property color globalSetting_color: "#00ffff"
+    property color skinAccent: "#1fc8ff"
     property color globalSetting_color_enable: "#00ffff"
     property color globalSetting_color_disable: "#aaaaaa"
     property string globalSetting_fontFamily: "Exo"

@@ -30,6 +30,7 @@ Item {
     property string globalSetting_fontFamily: "Exo"
     property int globalSetting_size: 11
     property color globalSetting_color: "#00ffff"
+    property color skinAccent: "#1fc8ff"
     property color globalSetting_color_enable: "#ffffff"
     property color globalSetting_color_disable: "#aaaaaa"
     property int animation_speed: 10
@@ -140,10 +141,12 @@ Item {
             compare(child("stepList").count, 0)
             verify(!child("recordButton").enabled)
             verify(!child("addPauseButton").enabled)
+            verify(!child("capacityBar").visible)
         }
 
         function test_selecting_a_macro_loads_its_steps() {
             selectMacro(1)
+            verify(child("capacityBar").visible)
             compare(ui_View.callsOf("loadMacroIni").pop().args, ["Macro. 002"])
             compare(shownSteps(), ui_View.files["Macro. 002"])
             compare(page.stepRow, -1)
@@ -381,6 +384,12 @@ Item {
             key(true, 5)
             page.addKey()
             compare(lastSaved()[0], "zap")
+            // Renaming another macro selects it under its new name, with its steps.
+            startRename(0)
+            typeText("zz")
+            keyClick(Qt.Key_Return)
+            compare(list.model.get(page.macroRow).textX, "zz")
+            compare(shownSteps().length, 5)
         }
 
         function test_rename_refused_or_failed_shows_stored_name() {

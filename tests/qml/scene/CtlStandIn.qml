@@ -8,4 +8,5 @@ QtObject {
     function onYChanged(y) { calls.push(["onYChanged", y]) }
     function onMinimize() { calls.push(["onMinimize"]) }
     function onClose() { calls.push(["onClose"]) }
+    function startSystemMove() { calls.push(["startSystemMove"]) }
 }

@@ -21,6 +21,9 @@ TestCase {
         ui_View.ledTypeX = [2, 63, 3]
         ui_View.strings = ({})
         ui_View.customFilePath = ""
+        ui_View.groups = ({})
+        ui_View.autostart = false
+        ui_View.autostartWritable = true
         ui_Ctl.calls = []
     }
 

@@ -18,6 +18,10 @@ QtObject {
     property var usbStr: []
     property var usbCode: []
     property string customFilePath: ""
+    property var appProfiles: ({ enabled: false, defaultProfile: -1, rules: [] })
+    property var groups: ({})
+    property bool autostart: false
+    property bool autostartWritable: true
 
     function record(name, args) {
         calls.push([name].concat(Array.prototype.slice.call(args)))
@@ -65,6 +69,7 @@ QtObject {
     function getCustomFilePath() { record("getCustomFilePath", arguments); return customFilePath }
     function chkLanguages() { record("chkLanguages", arguments); return languages }
     function getGlobalStrings(code) { record("getGlobalStrings", arguments); return strings[code] || [""] }
+    function getLanguageGroup(code, group) { record("getLanguageGroup", arguments); return groups[code + "/" + group] || {} }
     function createMacroIni() { record("createMacroIni", arguments); return "" }
     function deleteMacroIni(name) { record("deleteMacroIni", arguments); return false }
     function getMacroIniNames() { record("getMacroIniNames", arguments); return [] }
@@ -95,4 +100,11 @@ QtObject {
     function ui_92H_GetUserPicture(index) { record("ui_92H_GetUserPicture", arguments); return [] }
     function ui_A1H_GetCurrentProfile() { record("ui_A1H_GetCurrentProfile", arguments); return currentProfile }
     function ui_B0H_GetColor() { record("ui_B0H_GetColor", arguments); return [] }
+    function loadAppProfiles() { record("loadAppProfiles", arguments); return appProfiles }
+    function saveAppProfiles(rules) { record("saveAppProfiles", arguments); appProfiles = rules }
+    function getOpenApplications() { record("getOpenApplications", arguments); return ["Steam"] }
+    function getAppProfilesAutomatic() { record("getAppProfilesAutomatic", arguments); return false }
+    function setAppProfilesHeld(held) { record("setAppProfilesHeld", arguments) }
+    function getAutostart() { record("getAutostart", arguments); return autostart }
+    function setAutostart(on) { record("setAutostart", arguments); if (autostartWritable) autostart = on }
 }

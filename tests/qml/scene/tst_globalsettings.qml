@@ -57,8 +57,9 @@ SceneTestCase {
         compare(scene.globalSetting_size, 12)
         compare(scene.globalSetting_url, "https://example.org/k3")
         compare(page.chosenColor, 3)
-        fuzzyCompare(scene.globalSetting_color.r, 10 / 255, 0.002)
-        fuzzyCompare(scene.globalSetting_color.a, 195 / 255, 0.002)
+        // The dark chosen colour (10, 20, 30) is lifted to stay readable.
+        fuzzyCompare(scene.globalSetting_color.r, 0.378, 0.003)
+        fuzzyCompare(scene.globalSetting_color.a, 0.5 + 0.5 * 195 / 255, 0.002)
     }
 
     function test_start_applies_sound_without_playing() {
@@ -119,6 +120,25 @@ SceneTestCase {
         compare(scene.globalSetting_stringList[1], "OPCIONES")
     }
 
+    // The switch shows the entry on disk: at start, after a change, and after a change that failed.
+    function test_autostart_switch() {
+        view.autostart = true
+        view.groups = ({ "111000/autostart": { "label": "INICIO" } })
+        startSettings()
+        openSettings()
+        var menu = findChild(page, "autostartMenu")
+        compare(menu.currentIndex, 1)
+        choose("autostartMenu", 0)
+        compare(view.last("setAutostart"), ["setAutostart", false])
+        compare(menu.currentIndex, 0)
+        view.autostartWritable = false
+        choose("autostartMenu", 1)
+        compare(menu.currentIndex, 0)
+        compare(page.autostartLabel, "AUTOSTART")
+        page.chooseLanguage(1)
+        compare(page.autostartLabel, "INICIO")
+    }
+
     function test_background_on_asks_for_a_picture() {
         startSettings()
         openSettings()
@@ -152,6 +172,7 @@ SceneTestCase {
         compare(scene.animation_speed, 800)
     }
 
+    // The brightness keeps its steps above a floor of half opacity, so no choice hides the texts.
     function test_brightness_opacity_data() {
         return [{ tag: "0", position: 0, value: 45 }, { tag: "3", position: 3, value: 135 },
                 { tag: "6", position: 6, value: 225 }, { tag: "7", position: 7, value: 255 }]
@@ -161,7 +182,7 @@ SceneTestCase {
         view.apConfig = stored
         startSettings()
         page.chooseBrightness(data.position)
-        fuzzyCompare(scene.globalSetting_color.a, data.value / 255, 0.002)
+        fuzzyCompare(scene.globalSetting_color.a, 0.5 + 0.5 * data.value / 255, 0.002)
     }
 
     function test_brightness_slider_by_mouse_reaches_six() {
@@ -174,6 +195,18 @@ SceneTestCase {
         compare(page.brightnessPosition, 0)
         mouseClick(slider, 54, slider.height / 2)
         compare(page.brightnessPosition, 2)
+    }
+
+    // The shipped text colour follows the skin; a colour of the user's own stays.
+    function test_text_colour_follows_the_skin() {
+        startSettings()
+        page.chooseSkin(2)
+        compare(String(scene.skinAccent), "#ff3d4a")
+        fuzzyCompare(scene.globalSetting_color.r, 1, 0.002)
+        fuzzyCompare(scene.globalSetting_color.g, 0x3d / 255, 0.002)
+        page.setChosenRgb(255, 200, 150)
+        page.chooseSkin(1)
+        fuzzyCompare(scene.globalSetting_color.b, 150 / 255, 0.002)
     }
 
     function test_palette_editor() {
@@ -219,5 +252,28 @@ SceneTestCase {
         compare(page.chosenColor, 6)
         compare(page.brightnessPosition, 7)
         compare(page.configList().length, 32)
+    }
+
+    // Every change is stored at once; a second rule for an application changes the first.
+    function test_app_profile_rules() {
+        startSettings()
+        openSettings()
+        scene.profile = 2
+        clickOn(item("appProfilesOpener"))
+        verify(item("appProfilesManual").visible, "the page says switching needs X11 or Plasma")
+        var windows = item("appProfilesWindows")
+        clickOn(windows)
+        clickOn(findChild(windows, "entry0"))
+        clickOn(item("appProfilesAdd"))
+        compare(view.appProfiles.rules, [{ application: "Steam", profile: 2 }])
+        item("appProfilesName").text = " STEAM "
+        scene.profile = 0
+        clickOn(item("appProfilesAdd"))
+        compare(view.appProfiles.rules, [{ application: "Steam", profile: 0 }])
+        clickOn(findChild(item("appProfilesSwitch"), "choice1"))
+        verify(view.appProfiles.enabled)
+        clickOn(item("appProfilesRemove0"))
+        compare(view.appProfiles.rules, [])
+        compare(view.count("saveAppProfiles"), 4)
     }
 }

@@ -16,13 +16,23 @@ SceneTestCase {
         return findChild(mainK3, "profileEntry" + index)
     }
 
-    function chooseAction(profileIndex, action) {
+    // LOAD and RESET ask first; `answer` ("confirmYes" by default) is clicked then.
+    function chooseAction(profileIndex, action, answer) {
+        var before = view.calls.length
         clickOn(entry(profileIndex), Qt.RightButton)
         var menu = findChild(mainK3, "profileContextMenu")
         tryCompare(menu, "opacity", 1)
         compare(menu.y, profileIndex * 30)
         clickOn(findChild(menu, "menuRow" + action))
         verify(!menu.opened)
+        var box = item("confirmBox")
+        compare(box.visible, action === 0 || action === 2)
+        if (box.visible) {
+            compare(view.names().slice(before).filter(n => /Profile/.test(n)), [], "nothing happens before the answer")
+            verify(item("confirmQuestion").text.indexOf(mainK3.profileMenu.label(profileIndex)) >= 0)
+            clickOn(item(answer || "confirmYes"))
+            verify(!box.visible)
+        }
     }
 
     // The key page reads the profile's key matrix and the lighting page its effect on a reload.
@@ -79,6 +89,9 @@ SceneTestCase {
         view.calls = []
         chooseAction(1, 3)
         compare(view.names().filter(n => /Profile/.test(n)), [])
+        chooseAction(0, 0, "confirmNo")
+        chooseAction(0, 2, "confirmNo")
+        compare(view.names().filter(n => /Profile/.test(n)), [], "NO keeps the profile")
     }
 
     function test_context_menu_texts_follow_language() {

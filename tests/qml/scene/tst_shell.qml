@@ -84,6 +84,18 @@ SceneTestCase {
         wait(650)
         verify(scene.busy)
         tryCompare(scene, "busy", false, 400)
+
+        // Until the next save the same button takes the reset back: the pages read the profile again.
+        view.calls = []
+        clickOn(item("resetAllButton"))
+        compare(spy.count, 1)
+        compare(scene.lang, 1)
+        verify(view.count("getKeydefine") > 0 && view.count("ui_88H_GetLEDType") > 0)
+        tryCompare(scene, "busy", false, 1000)
+        clickOn(item("resetAllButton"))
+        tryCompare(scene, "busy", false, 1000)
+        clickOn(item("applyAllButton"))
+        verify(!scene.resetUndoable, "a save ends the undo")
     }
 
     function test_clicks_are_ignored_while_locked() {
@@ -100,9 +112,11 @@ SceneTestCase {
         start()
         mousePress(scene, 500, 300)
         mouseMove(scene, 510, 295)
-        mouseRelease(scene, 510, 295)
-        compare(ctl.calls[0], ["onXChanged", 10])
-        compare(ctl.calls[1], ["onYChanged", -5])
+        mouseMove(scene, 512, 296)
+        mouseRelease(scene, 512, 296)
+        // The window system is offered the drag once, as it begins.
+        compare(ctl.calls, [["startSystemMove"], ["onXChanged", 10], ["onYChanged", -5],
+                            ["onXChanged", 12], ["onYChanged", -4]])
     }
 
     function test_buttons_do_not_move_the_window() {
@@ -147,5 +161,33 @@ SceneTestCase {
         build()
         scene.initUI()
         compare(scene.layout, 0)
+    }
+
+    // Notices never lock the scene, wait their turn, are not repeated, and fade away.
+    function test_notices_queue_and_fade() {
+        start()
+        var notice = item("notice")
+        notice.showMs = 200
+        scene.showNotice("first")
+        scene.showNotice("second")
+        scene.showNotice("first")
+        scene.showNotice("second")
+        verify(!scene.busy)
+        compare(notice.text, "first")
+        compare(notice.waiting, ["second"])
+        clickOn(item("settingsButton"))
+        verify(scene.globalSettingSelected, "the scene takes clicks under a notice")
+        tryCompare(notice, "text", "second", 2000)
+        tryCompare(notice, "visible", false, 2000)
+        compare(notice.text, "")
+    }
+
+    function test_notice_queue_keeps_the_newest() {
+        build()
+        var queue = createTemporaryQmlObject("import QtQuick; import \"qrc:/modules/qml/common/NoticeQueue.js\" as Q; "
+                                             + "QtObject { function run(w, s, t) { return Q.enqueue(w, s, t, 2) } }", scene)
+        compare(queue.run(["a", "b"], "x", "c"), ["b", "c"])
+        compare(queue.run(["a"], "x", "x"), ["a"])
+        compare(queue.run(["a"], "x", ""), ["a"])
     }
 }

@@ -1,9 +1,14 @@
 #include "AppConfigStore.h"
+#include "DesktopAutostart.h"
 #include "LegacyIni.h"
 #include "ProfileStore.h"
 #include "ScriptedDialogs.h"
+#include "SettingsValues.h"
 #include "TempWorkDir.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -43,6 +48,7 @@ private slots:
     void pendingWritesDoNotLeakIntoAReplacedProfile();
     void aForeignFileBecomesAnEmptyProfile();
     void aBurstOfProfileChangesIsWrittenOnceItIsOver();
+    void autostartEntryStartsThisProgramHidden();
 };
 
 void BridgeStoresTest::apConfigKeepsTheTailOfALongerSaveButReadsOnlyTotal()
@@ -82,11 +88,17 @@ void BridgeStoresTest::apConfigMissingElementsAndShippedKeys()
     QCOMPARE(file.value("common/product_name").toStringList(), QStringList({"K3", "M3"}));
     QCOMPARE(file.value("common/2").toString(), QStringLiteral("true"));
 
-    // A damaged total cannot make the list endless: it ends with the last stored element.
-    TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n");
-    QCOMPARE(AppConfigStore().load().size(), 0);
-    TempWorkDir::write(kApConfig, "[common]\ntotal=60000\n0=4\n2=6\n");
-    QCOMPARE(AppConfigStore().load(), (QVariantList{"4", 0, "6"}));
+    // Every element below the total, 0 where none is stored; a damaged total is bounded and fast.
+    TempWorkDir::write(kApConfig, "[common]\ntotal=4\n0=4\n2=6\n");
+    QCOMPARE(AppConfigStore().load(), (QVariantList{"4", 0, "6", 0}));
+    TempWorkDir::write(kApConfig, "[common]\ntotal=2000000000\n1=x\n");
+    QElapsedTimer timer;
+    timer.start();
+    const QVariantList padded = AppConfigStore().load();
+    QVERIFY(timer.elapsed() < 1000);
+    QCOMPARE(padded.size(), SettingsValues::kMaxCount);
+    QCOMPARE(padded.at(1), "x");
+    QCOMPARE(padded.last(), 0);
 }
 
 void BridgeStoresTest::apConfigResetTakesTheDefaultsAndKeepsTheFileWithout()
@@ -255,6 +267,30 @@ void BridgeStoresTest::aBurstOfProfileChangesIsWrittenOnceItIsOver()
         store.current().setValue("userPicture/0", numbers(3, 7));
     }
     QVERIFY(TempWorkDir::read(p1).contains("0=7, 8, 9"));
+}
+
+void BridgeStoresTest::autostartEntryStartsThisProgramHidden()
+{
+    TempWorkDir dir;
+    const QString entry = dir.path(QStringLiteral("config/autostart/k3config.desktop"));
+    const DesktopAutostart autostart(entry, QStringLiteral("/opt/my \"k3\" $HOME\\50%/k3config"));
+    QVERIFY(!autostart.isEnabled());
+    QVERIFY(autostart.setEnabled(true));
+    QVERIFY(autostart.isEnabled());
+    QFile file(entry);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(R"(Exec="/opt/my \\"k3\\" \\$HOME\\\\50%%/k3config" --minimized)"));
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (!validator.isEmpty())
+        QCOMPARE(QProcess::execute(validator, {entry}), 0);
+    QVERIFY(autostart.setEnabled(false));
+    QVERIFY(!autostart.isEnabled());
+    QVERIFY(autostart.setEnabled(false));
+
+    TempWorkDir::write(QStringLiteral("blocked"), "a file where the folder would go");
+    const DesktopAutostart blocked(dir.path(QStringLiteral("blocked/autostart/k3config.desktop")), QStringLiteral("/k3"));
+    QVERIFY(!blocked.setEnabled(true));
+    QVERIFY(!blocked.isEnabled());
 }
 
 QTEST_GUILESS_MAIN(BridgeStoresTest)

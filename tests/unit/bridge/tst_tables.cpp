@@ -2,6 +2,7 @@
 #include "KeyNameTable.h"
 #include "LanguageFiles.h"
 #include "LegacyLocaleNames.h"
+#include "NoticeTexts.h"
 #include "TempWorkDir.h"
 
 #include <QTest>
@@ -87,15 +88,25 @@ void TablesTest::languageTextsAndMessages()
                                        "[msg]\r\n"
                                        "0=Too long\r\n"
                                        "1=\\x5b8f is too long\r\n"
-                                       "3=Cannot open \r\n");
+                                       "3=Cannot open \r\n"
+                                       "[notice]\r\n"
+                                       "saved=%2 \\x4fdd\\x5b58 %1 %3\r\n"
+                                       "full=\r\n");
     const LanguageFiles::Texts texts = LanguageFiles().load(QStringLiteral("025044"));
     QCOMPARE(texts.strings, QStringList({QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"), QStringLiteral("\u706F\u5149"),
                                          QString(), QStringLiteral("Save, then go")}));
     QCOMPARE(texts.messages, QStringList({"Too long", QStringLiteral("\u5B8F is too long"), "", "Cannot open"}));
+    // Notices: the language's own text, else the English one, else the arguments alone;
+    // an argument holding a placeholder is not filled again.
+    const NoticeTexts notices(texts.notices, {{"full", "the disk is full"}, {"saved", "unused"}});
+    QCOMPARE(notices.text("saved", {"%2", "P2"}), QStringLiteral("P2 \u4FDD\u5B58 %2 %3"));
+    QCOMPARE(notices.text("full"), QStringLiteral("the disk is full"));
+    QCOMPARE(notices.text("unknown", {"a", "b"}), QStringLiteral("a: b"));
 
-    // A damaged total ends with the last stored text.
-    language(QStringLiteral("025044"), "[font]\ntotal=124124\n[strings]\n2=b\n");
-    QCOMPARE(LanguageFiles().load(QStringLiteral("025044")).strings, QStringList({QString(), QString(), "b"}));
+    // A missing text reads as empty up to the total.
+    language(QStringLiteral("025044"), "[font]\ntotal=4\n[strings]\n2=b\n");
+    QCOMPARE(LanguageFiles().load(QStringLiteral("025044")).strings,
+             QStringList({QString(), QString(), "b", QString(), QString()}));
 }
 
 void TablesTest::aMissingLanguageGivesOneEmptyTextAndFourEmptyMessages()

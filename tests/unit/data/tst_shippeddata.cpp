@@ -11,6 +11,7 @@
 #include "ProfileStore.h"
 #include "ShippedFiles.h"
 
+#include <QDirIterator>
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QRawFont>
@@ -439,14 +440,28 @@ void TestShippedData::fontCoversEveryText()
     QVERIFY(id >= 0);
     QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Exo")));
     QVERIFY(QFile::exists(modules(QStringLiteral("font/OFL.txt"))));
+    QVERIFY(QFile::exists(modules(QStringLiteral("font/k3config-Symbols-OFL.txt"))));
+    // What Exo lacks, the symbol font that falls back for it draws: nothing shows as a box.
     const QRawFont font(modules(QStringLiteral("font/Exo-Medium.ttf")), 12);
+    const QRawFont symbols(modules(QStringLiteral("font/k3config-Symbols.ttf")), 12);
+    const auto check = [&](const QString &where, const QString &text) {
+        for (const QChar c : text) {
+            if (c.unicode() > 0x7e && !font.supportsCharacter(c))
+                QVERIFY2(symbols.supportsCharacter(c), qPrintable(where + QStringLiteral(": ") + c));
+        }
+    };
     const LanguageFiles files(modules(QStringLiteral("i18n")));
     for (const QString &code : {QStringLiteral("031000"), QStringLiteral("111000")}) {
         const LanguageFiles::Texts texts = files.load(code);
-        for (const QString &text : texts.strings + texts.messages) {
-            for (const QChar c : text)
-                QVERIFY2(font.supportsCharacter(c), qPrintable(code + QStringLiteral(": ") + text));
-        }
+        for (const QString &text : texts.strings + texts.messages)
+            check(code, text);
+    }
+    QDirIterator scene(modules(QStringLiteral("qml")), {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (scene.hasNext()) {
+        QFile file(scene.next());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        check(file.fileName(), QString::fromUtf8(file.readAll()));
     }
 }
 
@@ -461,7 +476,10 @@ void TestShippedData::icons()
         sizes.insert(image.width());
     }
     QVERIFY(sizes.contains(16) && sizes.contains(32) && sizes.contains(48));
-    QCOMPARE(QImageReader(repository(QStringLiteral("packaging/icons/k3config.png"))).size(), QSize(256, 256));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString icon = QStringLiteral("packaging/icons/hicolor/%1x%1/apps/k3config.png").arg(size);
+        QCOMPARE(QImageReader(repository(icon)).size(), QSize(size, size));
+    }
 }
 
 QTEST_MAIN(TestShippedData)

@@ -118,11 +118,6 @@ QString featureOut(std::initializer_list<int> block)
     return featureOut(bytes(block));
 }
 
-QString featureIn(std::initializer_list<int> block)
-{
-    return line("feature in", QByteArray(1, 0) + bytes(block));
-}
-
 QString dataOut(const QByteArray &payload)
 {
     return line("data out", QByteArray(1, 0) + payload);

@@ -45,7 +45,6 @@ private:
 // The emulator's wire log as readable lines, e.g. "feature out 00 21 02 00 00 00 55 AA 00".
 QStringList wireText();
 QString featureOut(std::initializer_list<int> block);
-QString featureIn(std::initializer_list<int> block);
 QString featureOut(const QByteArray &block);
 QString dataOut(const QByteArray &payload);
 QString dataIn(const QByteArray &payload);

@@ -2,7 +2,8 @@
 # Seeds each fault of mutants.txt into the tree in turn, builds, and runs the test
 # suite until its first failure; prints whether the suite caught the fault.
 # Usage: tools/mutants/run.sh [build-dir] [name-filter]
-# K3_MUTANT_TESTS=<ctest regex> runs only those tests, to compare one area before and after a change.
+# K3_MUTANT_TESTS=<ctest regex> runs only those tests, to compare one area before and after a change;
+# K3_MUTANT_TARGETS="<targets...>" then builds only their programs.
 # The build folder is a throw-away one (default build-mutants/); the tree is restored
 # after each fault, also when the script is interrupted.
 set -uo pipefail
@@ -16,7 +17,8 @@ if [[ -n $(git status --porcelain --untracked-files=no) ]]; then
     echo "mutants: the tree has uncommitted changes; commit or stash them first" >&2
     exit 2
 fi
-"$root/scripts/build.sh" "$dir" >/dev/null || exit 2
+build() { cmake --build "$dir" ${K3_MUTANT_TARGETS:+--target $K3_MUTANT_TARGETS}; }
+cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null && build >/dev/null || exit 2
 
 current=""
 restore() { [[ -n $current ]] && git checkout -q -- "$current"; current=""; }
@@ -34,7 +36,7 @@ while IFS='|' read -r name file subst; do
         echo "STALE   $name (the pattern no longer matches $file)"; stale=$((stale + 1)); restore; continue
     fi
     start=$SECONDS
-    if ! cmake --build "$dir" >/dev/null 2>&1; then
+    if ! build >/dev/null 2>&1; then
         echo "CAUGHT  $name (does not build)"; caught=$((caught + 1))
     elif ctest --test-dir "$dir" -j"$(nproc)" --stop-on-failure --timeout 300 ${K3_MUTANT_TESTS:+-R "$K3_MUTANT_TESTS"} >"$dir/mutant-$name.log" 2>&1; then
         echo "MISSED  $name ($((SECONDS - start)) s)"; missed=$((missed + 1))
@@ -44,6 +46,6 @@ while IFS='|' read -r name file subst; do
     fi
     restore
 done < "$root/tools/mutants/mutants.txt"
-cmake --build "$dir" >/dev/null 2>&1
+build >/dev/null 2>&1
 echo "caught $caught, missed $missed, stale $stale"
 ((missed == 0 && stale == 0))

@@ -28,7 +28,10 @@ LinkCommand writer(const char *code, const QByteArray &b, int dataSize, Send sen
 {
     return {QString::fromLatin1(code), b, dataSize ? Kind::WriteData : Kind::Write, dataSize, 0,
             [send](Hid_Thread &link, const QByteArray &data, QByteArray) {
-                send(link, reinterpret_cast<const uchar *>(data.constData()));
+                // The caller may reuse its buffer at once: the link must send its own copy.
+                QByteArray buffer(data.constData(), data.size());
+                send(link, reinterpret_cast<const uchar *>(buffer.constData()));
+                buffer.fill(char(0xEE));
                 return QByteArray();
             }};
 }

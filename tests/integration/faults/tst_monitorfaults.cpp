@@ -59,6 +59,7 @@ private slots:
     void stoppingDuringAFloodTakesOneReadAtMost();
     void shutdownDuringAFloodAndATransfer();
     void openFailuresOfTheEventInterface();
+    void switchingDeviceWaitsForTheRunningMonitor();
 
 private:
     void startMonitor();
@@ -113,8 +114,10 @@ void MonitorFaultsTest::unplugWhileTheMonitorRuns()
     // Replugged, nothing comes back before the next discovery; stopping costs nothing.
     emu.replug();
     emu.queueEventReport(eventReport(12, 3, 3, 3, 3));
+    link->hid_21H_SetCurrentProfile(1);
     QTest::qWait(100);
     QCOMPARE(sink.calls().size(), 1);
+    QVERIFY(recordsOf(K3Emulator::Kind::FeatureOut).isEmpty());
     timer.restart();
     link->stopMonitor();
     QVERIFY(timer.elapsed() < 100);
@@ -222,6 +225,26 @@ void MonitorFaultsTest::openFailuresOfTheEventInterface()
     QCOMPARE(profile, uchar(0));
     QCOMPARE(recordsOf(K3Emulator::Kind::FeatureIn).size(), 1);
     QCOMPARE(capture->messages(), QStringList{"Device removed"});
+}
+
+// One monitor at a time: a second one would deliver every event twice.
+void MonitorFaultsTest::switchingDeviceWaitsForTheRunningMonitor()
+{
+    startMonitor();
+    QTest::qWait(50);
+    QElapsedTimer timer;
+    timer.start();
+    link->swichCurDevice(0);
+    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    emu.queueEventReport(eventReport(12, 3, 6, 2, 2));
+    QTRY_COMPARE_WITH_TIMEOUT(sink.calls().size(), 1, 2000);
+    QTest::qWait(100);
+    QCOMPARE(sink.calls().size(), 1);
+    // The mouse entry has no interfaces: its monitor ends at once and reads nothing.
+    link->swichCurDevice(1);
+    emu.queueEventReport(eventReport(12, 0, 0, 0, 0));
+    QTest::qWait(600);
+    QCOMPARE(sink.calls().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(MonitorFaultsTest)

@@ -142,4 +142,4 @@ void AppProfilesX11Test::theKeyboardFollowsTheApplicationInFront()
 
 QTEST_MAIN(AppProfilesX11Test)
 
-#include "AppProfilesX11Test.moc"
+#include "tst_appprofiles_x11.moc"

@@ -7,9 +7,10 @@
 #include <QDBusError>
 
 AppProfilesBusAdaptor::AppProfilesBusAdaptor(KeyboardBusObject *parent, myQQuickView &view)
-    : QDBusAbstractAdaptor(parent), m_object(parent), m_view(view)
-{
-}
+    : QDBusAbstractAdaptor(parent)
+    , m_object(parent)
+    , m_view(view)
+{}
 
 bool AppProfilesBusAdaptor::enabled() const
 {
@@ -47,9 +48,11 @@ void AppProfilesBusAdaptor::SetRule(const QString &application, int profile)
     if (profile == 0)
         rules.removeRule(application);
     else if (!rules.setRule(application, profile - 1)) {
-        m_object->sendErrorReply(QDBusError::InvalidArgs,
-                                 QStringLiteral("a rule needs an application name and a profile 1-4, at most %1 rules")
-                                     .arg(AppProfileRules::kMaxRules));
+        m_object->sendErrorReply(
+                QDBusError::InvalidArgs,
+                QStringLiteral(
+                        "a rule needs an application name and a profile 1-4, at most %1 rules")
+                        .arg(AppProfileRules::kMaxRules));
         return;
     }
     m_view.saveAppProfiles(rules.toMap());

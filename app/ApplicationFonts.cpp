@@ -9,11 +9,12 @@ namespace {
 // The family of a font file; empty when the file is missing or no font.
 QString addFont(const QString &path)
 {
-    const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(path));
+    const QStringList families = QFontDatabase::applicationFontFamilies(
+            QFontDatabase::addApplicationFont(path));
     return families.isEmpty() ? QString() : families.first();
 }
 
-}
+} // namespace
 
 void registerApplicationFonts()
 {

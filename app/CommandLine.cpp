@@ -8,9 +8,10 @@
 namespace {
 
 // The lighting page's built-in effects in code order, then its five user pictures (0x33..).
-const char *const kEffectNames[] = {"static", "breathing", "wave", "induction-darken", "marquee", "ripple",
-                                    "induction-brighten", "neon", "marquee-colorful", "raining",
-                                    "marquee-circle", "spotlight"};
+const char *const kEffectNames[] = {
+        "static",         "breathing",          "wave", "induction-darken", "marquee",
+        "ripple",         "induction-brighten", "neon", "marquee-colorful", "raining",
+        "marquee-circle", "spotlight"};
 constexpr int kPictureFirst = 0x33;
 constexpr int kPictureCount = 5;
 constexpr int kLevelMax = 7;
@@ -18,34 +19,47 @@ constexpr int kDeviceBrightnessMax = 63;
 
 struct Options
 {
-    QCommandLineOption status{QStringLiteral("status"), QStringLiteral("Show the keyboard's state.")};
-    QCommandLineOption json{QStringLiteral("json"), QStringLiteral("With --status: print it as JSON.")};
-    QCommandLineOption profile{QStringLiteral("profile"), QStringLiteral("Switch the keyboard to profile N (1-4)."),
+    QCommandLineOption status{QStringLiteral("status"),
+                              QStringLiteral("Show the keyboard's state.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("With --status: print it as JSON.")};
+    QCommandLineOption profile{QStringLiteral("profile"),
+                               QStringLiteral("Switch the keyboard to profile N (1-4)."),
                                QStringLiteral("N")};
-    QCommandLineOption apply{QStringLiteral("apply-profile"),
-                             QStringLiteral("Send stored profile N to the keyboard, as ALL SAVE does (needs the "
-                                            "running window)."),
-                             QStringLiteral("N")};
+    QCommandLineOption apply{
+            QStringLiteral("apply-profile"),
+            QStringLiteral("Send stored profile N to the keyboard, as ALL SAVE does (needs the "
+                           "running window)."),
+            QStringLiteral("N")};
     QCommandLineOption exportProfile{QStringLiteral("export-profile"),
-                                     QStringLiteral("Write a copy of stored profile N to FILE."), QStringLiteral("N")};
+                                     QStringLiteral("Write a copy of stored profile N to FILE."),
+                                     QStringLiteral("N")};
     QCommandLineOption importProfile{QStringLiteral("import-profile"),
-                                     QStringLiteral("Replace stored profile N with FILE."), QStringLiteral("N")};
+                                     QStringLiteral("Replace stored profile N with FILE."),
+                                     QStringLiteral("N")};
     QCommandLineOption reset{QStringLiteral("reset-profile"),
-                             QStringLiteral("Replace stored profile N with the default profile."), QStringLiteral("N")};
-    QCommandLineOption effect{QStringLiteral("effect"),
-                              QStringLiteral("Set the current profile's lighting effect: a name (static, breathing, "
-                                             "wave, ..., user-1 to user-5) or a code."),
-                              QStringLiteral("NAME|NUMBER")};
-    QCommandLineOption brightness{QStringLiteral("brightness"), QStringLiteral("With --effect: brightness 0-7."),
+                             QStringLiteral("Replace stored profile N with the default profile."),
+                             QStringLiteral("N")};
+    QCommandLineOption effect{
+            QStringLiteral("effect"),
+            QStringLiteral("Set the current profile's lighting effect: a name (static, breathing, "
+                           "wave, ..., user-1 to user-5) or a code."),
+            QStringLiteral("NAME|NUMBER")};
+    QCommandLineOption brightness{QStringLiteral("brightness"),
+                                  QStringLiteral("With --effect: brightness 0-7."),
                                   QStringLiteral("0-7")};
-    QCommandLineOption speed{QStringLiteral("speed"), QStringLiteral("With --effect: speed 0-7, larger is slower."),
+    QCommandLineOption speed{QStringLiteral("speed"),
+                             QStringLiteral("With --effect: speed 0-7, larger is slower."),
                              QStringLiteral("0-7")};
-    QCommandLineOption direction{QStringLiteral("direction"), QStringLiteral("With --effect: direction 0 or 1."),
+    QCommandLineOption direction{QStringLiteral("direction"),
+                                 QStringLiteral("With --effect: direction 0 or 1."),
                                  QStringLiteral("0-1")};
-    QCommandLineOption colour{QStringLiteral("colour"),
-                              QStringLiteral("With --effect: palette colour 0-6, or 7 for all in turn."),
-                              QStringLiteral("0-7")};
-    QCommandLineOption minimized{QStringLiteral("minimized"), QStringLiteral("Start hidden in the tray.")};
+    QCommandLineOption colour{
+            QStringLiteral("colour"),
+            QStringLiteral("With --effect: palette colour 0-6, or 7 for all in turn."),
+            QStringLiteral("0-7")};
+    QCommandLineOption minimized{QStringLiteral("minimized"),
+                                 QStringLiteral("Start hidden in the tray.")};
 };
 
 // A whole number within [low, high], or -1.
@@ -77,7 +91,10 @@ int effectCode(const QString &text)
 class Reader
 {
 public:
-    Reader(const QCommandLineParser &parser, Request &request) : m_parser(parser), m_request(request) {}
+    Reader(const QCommandLineParser &parser, Request &request)
+        : m_parser(parser)
+        , m_request(request)
+    {}
 
     // A value option as a number within [low, high]; a reason in the request otherwise.
     int value(const QCommandLineOption &option, int low, int high)
@@ -85,7 +102,11 @@ public:
         const QString text = m_parser.value(option);
         const int n = number(text, low, high);
         if (n < 0)
-            fail(QStringLiteral("--%1 takes %2 to %3, not '%4'").arg(option.names().first()).arg(low).arg(high).arg(text));
+            fail(QStringLiteral("--%1 takes %2 to %3, not '%4'")
+                         .arg(option.names().first())
+                         .arg(low)
+                         .arg(high)
+                         .arg(text));
         return n;
     }
 
@@ -112,13 +133,17 @@ Parser::Parser()
 {
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.setApplicationDescription(QStringLiteral("Configures the K3 keyboard. Without options it opens the window; "
-                                                    "with one, it asks the running window, or does the work itself "
-                                                    "when none runs."));
-    parser.addOptions({o.status, o.json, o.profile, o.apply, o.exportProfile, o.importProfile, o.reset, o.effect,
-                       o.brightness, o.speed, o.direction, o.colour, o.minimized});
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The profile file of --export-profile and --import-profile."),
-                                 QStringLiteral("[FILE]"));
+    parser.setApplicationDescription(
+            QStringLiteral("Configures the K3 keyboard. Without options it opens the window; "
+                           "with one, it asks the running window, or does the work itself "
+                           "when none runs."));
+    parser.addOptions({o.status, o.json, o.profile, o.apply, o.exportProfile, o.importProfile,
+                       o.reset, o.effect, o.brightness, o.speed, o.direction, o.colour,
+                       o.minimized});
+    parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("The profile file of --export-profile and --import-profile."),
+            QStringLiteral("[FILE]"));
 }
 
 // --effect and the values that go with it, in the keyboard's units.
@@ -148,7 +173,7 @@ void readEffect(const Parser &p, Reader &read, Request &request)
         request.effect.colour = read.value(o.colour, 0, kLevelMax);
 }
 
-}
+} // namespace
 
 QString commandLineHelp()
 {
@@ -163,7 +188,8 @@ Request parseCommandLine(const QStringList &arguments)
         return argument.startsWith(QLatin1String("--")) || argument == QLatin1String("-h")
                || argument == QLatin1String("-v") || argument == QLatin1String("-?");
     };
-    const bool ours = std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()), arguments.end(), isOurs);
+    const bool ours = std::any_of(arguments.begin() + std::min<qsizetype>(1, arguments.size()),
+                                  arguments.end(), isOurs);
     if (!ours)
         return request;
     Parser p;
@@ -175,16 +201,17 @@ Request parseCommandLine(const QStringList &arguments)
     }
 
     // --help-all comes with the help option; it shows the same help here.
-    const std::pair<QString, Request::Action> choices[] = {{QStringLiteral("help"), Request::Action::Help},
-                                                           {QStringLiteral("help-all"), Request::Action::Help},
-                                                           {QStringLiteral("version"), Request::Action::Version},
-                                                           {o.status.names().first(), Request::Action::Status},
-                                                           {o.profile.names().first(), Request::Action::Profile},
-                                                           {o.apply.names().first(), Request::Action::ApplyProfile},
-                                                           {o.exportProfile.names().first(), Request::Action::ExportProfile},
-                                                           {o.importProfile.names().first(), Request::Action::ImportProfile},
-                                                           {o.reset.names().first(), Request::Action::ResetProfile},
-                                                           {o.effect.names().first(), Request::Action::Effect}};
+    const std::pair<QString, Request::Action> choices[] = {
+            {QStringLiteral("help"), Request::Action::Help},
+            {QStringLiteral("help-all"), Request::Action::Help},
+            {QStringLiteral("version"), Request::Action::Version},
+            {o.status.names().first(), Request::Action::Status},
+            {o.profile.names().first(), Request::Action::Profile},
+            {o.apply.names().first(), Request::Action::ApplyProfile},
+            {o.exportProfile.names().first(), Request::Action::ExportProfile},
+            {o.importProfile.names().first(), Request::Action::ImportProfile},
+            {o.reset.names().first(), Request::Action::ResetProfile},
+            {o.effect.names().first(), Request::Action::Effect}};
     Reader read(parser, request);
     QStringList chosen;
     for (const auto &[name, action] : choices) {
@@ -213,7 +240,8 @@ Request parseCommandLine(const QStringList &arguments)
     if (takesFile && positional.size() == 1)
         request.file = QFileInfo(positional.first()).absoluteFilePath();
 
-    for (const QCommandLineOption *option : {&o.profile, &o.apply, &o.exportProfile, &o.importProfile, &o.reset}) {
+    for (const QCommandLineOption *option :
+         {&o.profile, &o.apply, &o.exportProfile, &o.importProfile, &o.reset}) {
         if (parser.isSet(*option))
             request.profile = read.value(*option, 1, 4) - 1;
     }

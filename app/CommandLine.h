@@ -8,7 +8,18 @@
 // What the program was asked to do on its command line.
 struct Request
 {
-    enum class Action { Start, Help, Version, Status, Profile, ApplyProfile, ExportProfile, ImportProfile, ResetProfile, Effect };
+    enum class Action {
+        Start,
+        Help,
+        Version,
+        Status,
+        Profile,
+        ApplyProfile,
+        ExportProfile,
+        ImportProfile,
+        ResetProfile,
+        Effect
+    };
 
     Action action = Action::Start;
     // 0..3 for the profile actions.

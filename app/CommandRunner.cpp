@@ -31,7 +31,7 @@ QString run(const Request &request, KeyboardAccess &keyboard)
     }
 }
 
-}
+} // namespace
 
 QString statusText(const KeyboardStatus &status, bool json)
 {
@@ -42,18 +42,20 @@ QString statusText(const KeyboardStatus &status, bool json)
                                                  {QStringLiteral("profile"), status.profile + 1}};
     for (qsizetype i = 0; i < qsizetype(std::size(kEffectFields)); ++i)
         fields.append({QLatin1String(kEffectFields[i]),
-                       i < status.effect.size() ? QJsonValue(status.effect.at(i).toInt()) : QJsonValue()});
+                       i < status.effect.size() ? QJsonValue(status.effect.at(i).toInt())
+                                                : QJsonValue()});
     QJsonObject object;
     QString text;
     for (const auto &[name, value] : fields) {
         object.insert(name, value);
-        const QString shown = value.isBool() ? QLatin1String(value.toBool() ? "yes" : "no")
+        const QString shown = value.isBool()     ? QLatin1String(value.toBool() ? "yes" : "no")
                               : value.isDouble() ? QString::number(value.toInt())
-                              : value.isNull() ? QStringLiteral("-")
-                                               : value.toString();
+                              : value.isNull()   ? QStringLiteral("-")
+                                                 : value.toString();
         text += name + QStringLiteral(": ") + shown + u'\n';
     }
-    return json ? QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n' : text;
+    return json ? QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n'
+                : text;
 }
 
 int usageError(const QString &reason, QTextStream &err)
@@ -67,7 +69,8 @@ int runRequest(const Request &request, KeyboardAccess &keyboard, QTextStream &ou
     KeyboardStatus status;
     if (request.action == Request::Action::Status)
         status = keyboard.status();
-    const QString failure = request.action == Request::Action::Status ? status.failure : run(request, keyboard);
+    const QString failure = request.action == Request::Action::Status ? status.failure
+                                                                      : run(request, keyboard);
     if (!failure.isEmpty()) {
         err << "k3config: " << failure << '\n';
         return kExitFailed;

@@ -31,8 +31,9 @@ bool hasTranslatableKey(libevdev *dev)
 
 bool hasMouseButton(libevdev *dev)
 {
-    return libevdev_has_event_code(dev, EV_KEY, BTN_LEFT) || libevdev_has_event_code(dev, EV_KEY, BTN_RIGHT)
-        || libevdev_has_event_code(dev, EV_KEY, BTN_MIDDLE);
+    return libevdev_has_event_code(dev, EV_KEY, BTN_LEFT)
+           || libevdev_has_event_code(dev, EV_KEY, BTN_RIGHT)
+           || libevdev_has_event_code(dev, EV_KEY, BTN_MIDDLE);
 }
 
 std::pair<std::int32_t, std::int32_t> cursorPosition()
@@ -86,14 +87,16 @@ void EvdevInput::remove()
 
 bool EvdevInput::capturesKeyboard() const
 {
-    return std::any_of(m_devices.begin(), m_devices.end(), [](const auto &d) { return d->keyboard; });
+    return std::any_of(m_devices.begin(), m_devices.end(),
+                       [](const auto &d) { return d->keyboard; });
 }
 
 void EvdevInput::rescan()
 {
     if (!m_hook)
         return;
-    const QStringList nodes = QDir(m_folder).entryList({QStringLiteral("event*")}, QDir::System | QDir::Files);
+    const QStringList nodes = QDir(m_folder).entryList({QStringLiteral("event*")},
+                                                       QDir::System | QDir::Files);
     for (const QString &node : nodes) {
         const QString path = m_folder + QLatin1Char('/') + node;
         const bool known = std::any_of(m_devices.begin(), m_devices.end(),
@@ -137,9 +140,11 @@ void EvdevInput::readEvents(Device *device)
     do {
         // After a dropped-events report libevdev replays the missed state
         // changes in sync mode; they are fed like ordinary events.
-        const unsigned flags = rc == LIBEVDEV_READ_STATUS_SYNC ? LIBEVDEV_READ_FLAG_SYNC : LIBEVDEV_READ_FLAG_NORMAL;
+        const unsigned flags = rc == LIBEVDEV_READ_STATUS_SYNC ? LIBEVDEV_READ_FLAG_SYNC
+                                                               : LIBEVDEV_READ_FLAG_NORMAL;
         rc = libevdev_next_event(device->dev, flags, &ev);
-        if ((rc == LIBEVDEV_READ_STATUS_SUCCESS || rc == LIBEVDEV_READ_STATUS_SYNC) && ev.type == EV_KEY && m_hook)
+        if ((rc == LIBEVDEV_READ_STATUS_SUCCESS || rc == LIBEVDEV_READ_STATUS_SYNC)
+            && ev.type == EV_KEY && m_hook)
             feedEvdevKey(*m_hook, ev.code, ev.value, cursorPosition);
     } while (rc == LIBEVDEV_READ_STATUS_SUCCESS || rc == LIBEVDEV_READ_STATUS_SYNC);
     if (rc != -EAGAIN)
@@ -148,7 +153,8 @@ void EvdevInput::readEvents(Device *device)
 
 void EvdevInput::close(Device *device)
 {
-    const auto it = std::find_if(m_devices.begin(), m_devices.end(), [&](const auto &d) { return d.get() == device; });
+    const auto it = std::find_if(m_devices.begin(), m_devices.end(),
+                                 [&](const auto &d) { return d.get() == device; });
     if (it == m_devices.end())
         return;
     std::unique_ptr<Device> owned = std::move(*it);

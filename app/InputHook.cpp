@@ -1,11 +1,11 @@
 #include "InputHook.h"
 
 namespace {
-constexpr std::uint32_t kBreakScanCode = 0x46;  // Ctrl+Pause arrives as Break: 46 extended
-constexpr std::uint32_t kSysRqScanCode = 0x54;  // Alt+Print Screen arrives as SysRq
+constexpr std::uint32_t kBreakScanCode = 0x46; // Ctrl+Pause arrives as Break: 46 extended
+constexpr std::uint32_t kSysRqScanCode = 0x54; // Alt+Print Screen arrives as SysRq
 constexpr std::uint8_t kPauseKey = 0x13;
 constexpr std::uint8_t kPrintScreenKey = 0x2C;
-}
+} // namespace
 
 InputHook::InputHook(bool layoutFlag, std::unique_ptr<InputBackend> backend)
     : m_scanCodes(buildScanCodeTable())

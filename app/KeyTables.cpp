@@ -166,12 +166,19 @@ UsageTable buildUsageTable(bool layoutFlag)
 MouseButton mouseButtonFor(std::uint32_t message)
 {
     switch (message) {
-    case kLeftButtonDown: return {0xF0, true};
-    case kLeftButtonUp: return {0xF0, false};
-    case kRightButtonDown: return {0xF1, true};
-    case kRightButtonUp: return {0xF1, false};
-    case kMiddleButtonDown: return {0xF2, true};
-    case kMiddleButtonUp: return {0xF2, false};
-    default: return {}; // double clicks and everything else
+    case kLeftButtonDown:
+        return {0xF0, true};
+    case kLeftButtonUp:
+        return {0xF0, false};
+    case kRightButtonDown:
+        return {0xF1, true};
+    case kRightButtonUp:
+        return {0xF1, false};
+    case kMiddleButtonDown:
+        return {0xF2, true};
+    case kMiddleButtonUp:
+        return {0xF2, false};
+    default:
+        return {}; // double clicks and everything else
     }
 }

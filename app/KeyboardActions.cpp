@@ -20,7 +20,8 @@ QString profileMissing(int profile)
 // Requests come from other processes, whose current folder is not ours.
 QString notAbsolute(const QString &file)
 {
-    return QDir::isAbsolutePath(file) ? QString() : QStringLiteral("%1: not an absolute path").arg(file);
+    return QDir::isAbsolutePath(file) ? QString()
+                                      : QStringLiteral("%1: not an absolute path").arg(file);
 }
 
 // Why a file cannot be read as a profile, or an empty text when it can be tried.
@@ -36,7 +37,7 @@ QString unreadable(const QString &file)
     return QString();
 }
 
-}
+} // namespace
 
 bool keyboardConnected(const Hid_Thread &link)
 {
@@ -46,9 +47,10 @@ bool keyboardConnected(const Hid_Thread &link)
 }
 
 KeyboardActions::KeyboardActions(ProfileStore &profiles, Hid_Thread &link, ProfileScene *scene)
-    : m_profiles(profiles), m_link(link), m_scene(scene)
-{
-}
+    : m_profiles(profiles)
+    , m_link(link)
+    , m_scene(scene)
+{}
 
 void KeyboardActions::setDeviceFacts(int layout, const QString &firmware)
 {
@@ -102,7 +104,8 @@ QString KeyboardActions::applyProfile(int profile)
         return profileMissing(profile);
     // The pages decide what of a profile goes to the keyboard; without them nothing is sent.
     if (!m_scene)
-        return QStringLiteral("applying a profile needs the running window (start it with --minimized)");
+        return QStringLiteral(
+                "applying a profile needs the running window (start it with --minimized)");
     if (const QString reason = needsKeyboard(); !reason.isEmpty())
         return reason;
     m_scene->selectProfile(profile);
@@ -147,14 +150,16 @@ QString KeyboardActions::resetProfile(int profile)
 
 QString KeyboardActions::setEffect(const EffectChange &change)
 {
-    const int changes[] = {change.type, change.brightness, change.speed, change.direction, change.colour};
+    const int changes[] = {change.type, change.brightness, change.speed, change.direction,
+                           change.colour};
     for (const int value : changes) {
         if (value < EffectChange::kKeep || value > 0xFF)
             return QStringLiteral("effect values are bytes, not %1").arg(value);
     }
     if (const QString reason = needsKeyboard(); !reason.isEmpty())
         return reason;
-    const QVariantList stored = DeviceBlocks::storedList(m_profiles.current(), DeviceBlocks::kLedTypeKey);
+    const QVariantList stored = DeviceBlocks::storedList(m_profiles.current(),
+                                                         DeviceBlocks::kLedTypeKey);
     DeviceBlocks::LedType values = kFirstEffect;
     for (size_t i = 0; i < values.size() && qsizetype(i) < stored.size(); ++i)
         values[i] = uchar(stored.at(qsizetype(i)).toInt());

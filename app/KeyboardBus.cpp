@@ -14,7 +14,8 @@ constexpr int kCallTimeoutMs = 30000;
 
 QDBusMessage callOn(const QString &service, const QString &method, const QVariantList &args)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(service, KeyboardBus::kPath, KeyboardBus::kInterface, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(service, KeyboardBus::kPath,
+                                                          KeyboardBus::kInterface, method);
     message.setArguments(args);
     return QDBusConnection::sessionBus().call(message, QDBus::Block, kCallTimeoutMs);
 }
@@ -24,7 +25,7 @@ QString noAnswer(const QDBusMessage &reply)
     return QStringLiteral("the running window did not answer (%1)").arg(reply.errorMessage());
 }
 
-}
+} // namespace
 
 namespace KeyboardBus {
 
@@ -39,13 +40,16 @@ bool askToShow(const QString &service)
     return callOn(service, QStringLiteral("Show"), {}).type() == QDBusMessage::ReplyMessage;
 }
 
-}
+} // namespace KeyboardBus
 
-KeyboardBusAdaptor::KeyboardBusAdaptor(KeyboardBusObject *parent, KeyboardAccess &keyboard, std::function<void()> show)
-    : QDBusAbstractAdaptor(parent), m_object(parent), m_keyboard(keyboard), m_show(std::move(show))
+KeyboardBusAdaptor::KeyboardBusAdaptor(KeyboardBusObject *parent, KeyboardAccess &keyboard,
+                                       std::function<void()> show)
+    : QDBusAbstractAdaptor(parent)
+    , m_object(parent)
+    , m_keyboard(keyboard)
+    , m_show(std::move(show))
     , m_connected(keyboard.status().connected)
-{
-}
+{}
 
 bool KeyboardBusAdaptor::connected() const
 {
@@ -140,9 +144,9 @@ void KeyboardBusAdaptor::SetEffect(int type, int brightness, int speed, int dire
     answer(m_keyboard.setEffect({type, brightness, speed, direction, colour}));
 }
 
-RemoteKeyboard::RemoteKeyboard(const QString &service) : m_service(service)
-{
-}
+RemoteKeyboard::RemoteKeyboard(const QString &service)
+    : m_service(service)
+{}
 
 QString RemoteKeyboard::call(const QString &method, const QVariantList &args)
 {
@@ -198,5 +202,6 @@ QString RemoteKeyboard::resetProfile(int profile)
 
 QString RemoteKeyboard::setEffect(const EffectChange &change)
 {
-    return call(QStringLiteral("SetEffect"), {change.type, change.brightness, change.speed, change.direction, change.colour});
+    return call(QStringLiteral("SetEffect"),
+                {change.type, change.brightness, change.speed, change.direction, change.colour});
 }

@@ -18,7 +18,7 @@ inline const QString kInterface = QStringLiteral("org.k3config.Keyboard");
 bool isOffered(const QString &service);
 // Asks the running window to show itself; false when none answered.
 bool askToShow(const QString &service);
-}
+} // namespace KeyboardBus
 
 // The object the window offers on the bus; it knows the call being answered.
 class KeyboardBusObject : public QObject, public QDBusContext
@@ -36,7 +36,8 @@ class KeyboardBusAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(QString FirmwareVersion READ firmwareVersion)
     Q_PROPERTY(int Effect READ effect)
 public:
-    KeyboardBusAdaptor(KeyboardBusObject *parent, KeyboardAccess &keyboard, std::function<void()> show);
+    KeyboardBusAdaptor(KeyboardBusObject *parent, KeyboardAccess &keyboard,
+                       std::function<void()> show);
 
     bool connected() const;
     int currentProfile() const;

@@ -12,7 +12,8 @@ void findKeyboard(Hid_Thread &link)
     Hid_Thread::setEncode(catalogue.isEncode);
 }
 
-LocalKeyboard::LocalKeyboard() : m_actions(m_profiles, m_link)
+LocalKeyboard::LocalKeyboard()
+    : m_actions(m_profiles, m_link)
 {
     findKeyboard(m_link);
     DeviceBlocks::DeviceFacts facts{0, HardwareDefinitions().initialLayoutMode(), 0};

@@ -14,10 +14,11 @@ namespace {
 // On Wayland an X display serves only the X programs: its active window says little.
 bool isWayland()
 {
-    return qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return qgetenv("XDG_SESSION_TYPE") == "wayland"
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-}
+} // namespace
 
 std::unique_ptr<FocusWatcher> makePlatformFocusWatcher()
 {
@@ -34,6 +35,6 @@ std::unique_ptr<FocusWatcher> makeBusFocusWatcher(const QString &service, const 
 {
     if (!isWayland() || !qgetenv("XDG_CURRENT_DESKTOP").split(':').contains("KDE"))
         return nullptr;
-    return KWinFocusWatcher::load(
-        {service, path, AppProfilesBusAdaptor::kInterface, AppProfilesBusAdaptor::kReportMethod});
+    return KWinFocusWatcher::load({service, path, AppProfilesBusAdaptor::kInterface,
+                                   AppProfilesBusAdaptor::kReportMethod});
 }

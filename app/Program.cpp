@@ -71,10 +71,12 @@ void Program::start(bool visible)
 bool Program::offerOnBus(const QString &service)
 {
     myQQuickView &view = *m_window->view();
-    m_actions = std::make_unique<KeyboardActions>(view.profiles(), m_window->device(), &m_window->scene());
+    m_actions = std::make_unique<KeyboardActions>(view.profiles(), m_window->device(),
+                                                  &m_window->scene());
     m_actions->setDeviceFacts(view.layoutMode(), view.firmwareVersion());
     m_busObject = std::make_unique<KeyboardBusObject>();
-    m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions, [this] { m_window->showFromTray(); });
+    m_bus = new KeyboardBusAdaptor(m_busObject.get(), *m_actions,
+                                   [this] { m_window->showFromTray(); });
     new AppProfilesBusAdaptor(m_busObject.get(), view);
     // A keyboard found again may be another one: its facts are read anew before callers hear of it.
     QObject::connect(&view.connection(), &ConnectionStatus::changed, m_bus, [this, &view] {

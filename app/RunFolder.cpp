@@ -11,9 +11,11 @@ QString chooseRunFolder(const QString &executableFolder, const QString &userFold
 {
     const QFileInfo settings(executableFolder + QStringLiteral("/modules/setting"));
     const QString shipped = QDir::cleanPath(executableFolder + QStringLiteral("/../share/k3config"));
-    if ((settings.isDir() && settings.isWritable()) || !QFileInfo::exists(shipped + u'/' + ShippedData::kManifest))
+    if ((settings.isDir() && settings.isWritable())
+        || !QFileInfo::exists(shipped + u'/' + ShippedData::kManifest))
         return executableFolder;
-    if (ShippedData(shipped, userFolder).update() || QFileInfo::exists(userFolder + QStringLiteral("/modules/setting")))
+    if (ShippedData(shipped, userFolder).update()
+        || QFileInfo::exists(userFolder + QStringLiteral("/modules/setting")))
         return userFolder;
     return shipped;
 }
@@ -22,7 +24,7 @@ bool enterRunFolder(const QString &applicationFilePath)
 {
     if (!enterExecutableFolder(applicationFilePath))
         return false;
-    const QString userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/k3config");
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                               + QStringLiteral("/k3config");
     return QDir::setCurrent(chooseRunFolder(QDir::currentPath(), userFolder));
 }

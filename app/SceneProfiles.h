@@ -9,7 +9,9 @@ class myQQuickView;
 class SceneProfiles : public ProfileScene
 {
 public:
-    explicit SceneProfiles(myQQuickView &view) : m_view(view) {}
+    explicit SceneProfiles(myQQuickView &view)
+        : m_view(view)
+    {}
 
     void selectProfile(int profile) override;
     void reloadPages() override;

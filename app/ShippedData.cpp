@@ -25,7 +25,8 @@ QHash<QString, QByteArray> parseManifest(const QByteArray &text)
         if (gap <= 0)
             continue;
         const QString path = QString::fromUtf8(line.mid(gap + 2));
-        if (!path.isEmpty() && QDir::isRelativePath(path) && !path.split(QLatin1Char('/')).contains(QStringLiteral("..")))
+        if (!path.isEmpty() && QDir::isRelativePath(path)
+            && !path.split(QLatin1Char('/')).contains(QStringLiteral("..")))
             entries.insert(path, line.left(gap));
     }
     return entries;
@@ -50,9 +51,9 @@ bool writeFile(const QString &path, const QByteArray &content)
 } // namespace
 
 ShippedData::ShippedData(const QString &shippedFolder, const QString &userFolder)
-    : m_shipped(shippedFolder), m_user(userFolder)
-{
-}
+    : m_shipped(shippedFolder)
+    , m_user(userFolder)
+{}
 
 bool ShippedData::update() const
 {
@@ -70,8 +71,8 @@ bool ShippedData::update() const
         const QString target = m_user + u'/' + it.key();
         const auto old = before.constFind(it.key());
         const bool wanted = !QFileInfo::exists(target)
-                                ? old == before.cend()
-                                : old != before.cend() && *old != *it && hashOf(target) == *old;
+                                    ? old == before.cend()
+                                    : old != before.cend() && *old != *it && hashOf(target) == *old;
         if (wanted && !copyIn(it.key()))
             complete = false;
     }
@@ -92,6 +93,8 @@ bool ShippedData::copyIn(const QString &path) const
     const QByteArray content = source.readAll();
     const bool written = temporary.write(content) == content.size() && temporary.flush();
     temporary.close();
-    return written && std::rename(QFile::encodeName(temporary.fileName()).constData(),
-                                  QFile::encodeName(target).constData()) == 0;
+    return written
+           && std::rename(QFile::encodeName(temporary.fileName()).constData(),
+                          QFile::encodeName(target).constData())
+                      == 0;
 }

@@ -31,7 +31,7 @@ bool ownedByAnotherUser(const QString &path)
 #endif
 }
 
-}
+} // namespace
 
 SingleInstance::SingleInstance(const QString &executablePath)
     : m_path(lockPathFor(executablePath))
@@ -57,7 +57,11 @@ bool SingleInstance::acquire()
 QString SingleInstance::lockPathFor(const QString &executablePath)
 {
     // Each user has a lock of their own in a shared temp folder.
-    const QByteArray identity = (QFileInfo(executablePath).absoluteFilePath() + QLatin1Char('\n') + QDir::homePath()).toUtf8();
-    const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16);
-    return QDir::temp().filePath(QStringLiteral("k3config-%1%2.lock").arg(userPrefix(), QString::fromLatin1(hash)));
+    const QByteArray identity = (QFileInfo(executablePath).absoluteFilePath() + QLatin1Char('\n')
+                                 + QDir::homePath())
+                                        .toUtf8();
+    const QByteArray hash =
+            QCryptographicHash::hash(identity, QCryptographicHash::Sha1).toHex().left(16);
+    return QDir::temp().filePath(
+            QStringLiteral("k3config-%1%2.lock").arg(userPrefix(), QString::fromLatin1(hash)));
 }

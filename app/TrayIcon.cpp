@@ -11,15 +11,16 @@
 namespace {
 constexpr int kProfiles = 4;
 const char kMenuStyleSheet[] =
-    "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
-    "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
-    "QMenu::item:enabled { color: rgb(225, 225, 225); } "
-    "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
-    "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
-    "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
-    "QMenu::indicator { width: 13px; height: 13px; } "
-    "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
-}
+        "QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+        "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
+        "QMenu::item:enabled { color: rgb(225, 225, 225); } "
+        "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
+        "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, "
+        "40); } "
+        "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
+        "QMenu::indicator { width: 13px; height: 13px; } "
+        "QMenu::icon { padding-left: 2px; padding-right: 2px; } ";
+} // namespace
 
 QSystemTrayIcon *createTrayIcon(QWidget *window, const std::function<void(int)> &chooseProfile)
 {
@@ -28,10 +29,12 @@ QSystemTrayIcon *createTrayIcon(QWidget *window, const std::function<void(int)> 
     auto *profiles = new QActionGroup(menu);
     for (int profile = 0; profile < kProfiles; ++profile) {
         // The profile menu's labels: P01 .. P04.
-        QAction *entry = profiles->addAction(QStringLiteral("P%1").arg(profile + 1, 2, 10, QLatin1Char('0')));
+        QAction *entry = profiles->addAction(
+                QStringLiteral("P%1").arg(profile + 1, 2, 10, QLatin1Char('0')));
         entry->setCheckable(true);
         entry->setData(profile);
-        QObject::connect(entry, &QAction::triggered, window, [chooseProfile, profile] { chooseProfile(profile); });
+        QObject::connect(entry, &QAction::triggered, window,
+                         [chooseProfile, profile] { chooseProfile(profile); });
     }
     menu->addActions(profiles->actions());
     menu->addSeparator();

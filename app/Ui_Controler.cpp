@@ -19,7 +19,8 @@ Ui_Controler::Ui_Controler(QWidget *window, QObject *deviceLink, const QUrl &sce
     window->setAttribute(Qt::WA_TranslucentBackground, true);
     // Only the window itself: a style sheet reaches every child, and the file dialogs and
     // message boxes parented to the view would open black with black texts.
-    window->setStyleSheet(QStringLiteral("QWidget#%1 { background: transparent; }").arg(window->objectName()));
+    window->setStyleSheet(
+            QStringLiteral("QWidget#%1 { background: transparent; }").arg(window->objectName()));
 
     // Flat pictures and text: the software renderer draws only what changed, with no GL
     // context to start and no GL compositing of the translucent window, so start-up, each
@@ -71,7 +72,8 @@ void Ui_Controler::onYChanged(int y)
 void Ui_Controler::setBusy(int busyTime)
 {
     if (QQuickItem *root = m_view ? m_view->rootObject() : nullptr)
-        QMetaObject::invokeMethod(root, "setProtectUI", Qt::DirectConnection, Q_ARG(QVariant, QVariant(busyTime)));
+        QMetaObject::invokeMethod(root, "setProtectUI", Qt::DirectConnection,
+                                  Q_ARG(QVariant, QVariant(busyTime)));
 }
 
 void Ui_Controler::setBusy()

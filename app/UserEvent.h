@@ -13,8 +13,7 @@ public:
     explicit UserEvent(qint32 code)
         : QEvent(kType)
         , m_code(code)
-    {
-    }
+    {}
 
     qint32 code() const { return m_code; }
 

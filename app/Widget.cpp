@@ -52,7 +52,8 @@ void Widget::keyboardCallback(std::uint8_t usage, bool isDown, void *context)
         window->view()->detectKeyboard(isDown, usage);
 }
 
-void Widget::mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context)
+void Widget::mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y,
+                           void *context)
 {
     if (auto *window = static_cast<Widget *>(context))
         window->view()->detectMouse(isDown, button, uint(x), uint(y));
@@ -104,8 +105,10 @@ void Widget::showConnection()
         view()->connection().setState(State::NotConnected);
         return;
     }
-    const QString product = m_device.devices().value(qsizetype(m_device.currentDevice())).productName;
-    view()->connection().setState(m_emulated ? State::Emulated : State::Connected, product, view()->firmwareText());
+    const QString product =
+            m_device.devices().value(qsizetype(m_device.currentDevice())).productName;
+    view()->connection().setState(m_emulated ? State::Emulated : State::Connected, product,
+                                  view()->firmwareText());
 }
 
 void Widget::showTrayStatus()
@@ -119,7 +122,8 @@ void Widget::showTrayStatus()
 
 void Widget::customEvent(QEvent *event)
 {
-    if (event->type() != UserEvent::kType || static_cast<UserEvent *>(event)->code() != UserEvent::kStartupDone)
+    if (event->type() != UserEvent::kType
+        || static_cast<UserEvent *>(event)->code() != UserEvent::kStartupDone)
         return;
     m_controller->setBusy(0);
     view()->runUI();

@@ -45,7 +45,8 @@ public:
 
     // Input-hook callbacks; context is the window.
     static void keyboardCallback(std::uint8_t usage, bool isDown, void *context);
-    static void mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context);
+    static void mouseCallback(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y,
+                              void *context);
 
 public slots:
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);

@@ -70,7 +70,8 @@ void feedWindowKey(InputHook &hook, std::uint32_t nativeScanCode, bool isDown)
 {
     // Qt's native scan code on Windows carries the extended flag in bit 8.
     constexpr std::uint32_t kExtendedBit = 0x100;
-    hook.keyboardEvent(isDown, nativeScanCode & 0xFF, (nativeScanCode & kExtendedBit) ? kExtendedKeyFlag : 0);
+    hook.keyboardEvent(isDown, nativeScanCode & 0xFF,
+                       (nativeScanCode & kExtendedBit) ? kExtendedKeyFlag : 0);
 }
 
 std::unique_ptr<InputBackend> makePlatformInputBackend()

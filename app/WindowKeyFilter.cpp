@@ -7,8 +7,7 @@
 WindowKeyFilter::WindowKeyFilter(InputHook &hook, QObject *parent)
     : QObject(parent)
     , m_hook(hook)
-{
-}
+{}
 
 bool WindowKeyFilter::eventFilter(QObject *watched, QEvent *event)
 {

@@ -10,11 +10,12 @@ const QString kX = QStringLiteral("window/x");
 const QString kY = QStringLiteral("window/y");
 constexpr int kTopBarHeight = 32;
 
-}
+} // namespace
 
 namespace WindowPlacement {
 
-QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &size, const QList<QRect> &screens)
+QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &size,
+                       const QList<QRect> &screens)
 {
     if (screens.isEmpty())
         return remembered.value_or(QPoint());
@@ -26,7 +27,8 @@ QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &siz
         }
     }
     const QRect primary = screens.first();
-    return primary.topLeft() + QPoint((primary.width() - size.width()) / 2, (primary.height() - size.height()) / 2);
+    return primary.topLeft()
+           + QPoint((primary.width() - size.width()) / 2, (primary.height() - size.height()) / 2);
 }
 
 std::optional<QPoint> read(const QString &path)
@@ -61,4 +63,4 @@ QList<QRect> availableScreens()
     return areas;
 }
 
-}
+} // namespace WindowPlacement

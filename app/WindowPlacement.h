@@ -17,7 +17,8 @@ inline const QString kPath = QStringLiteral("./modules/setting/window.ini");
 
 // screens: the available areas, the primary screen's first. The window's top bar must
 // stand on one of them, or the window could not be dragged back.
-QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &size, const QList<QRect> &screens);
+QPoint initialPosition(const std::optional<QPoint> &remembered, const QSize &size,
+                       const QList<QRect> &screens);
 
 std::optional<QPoint> read(const QString &path = kPath);
 void write(const QPoint &position, const QString &path = kPath);
@@ -25,4 +26,4 @@ void write(const QPoint &position, const QString &path = kPath);
 // The available areas of the connected screens, the primary screen's first.
 QList<QRect> availableScreens();
 
-}
+} // namespace WindowPlacement

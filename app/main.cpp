@@ -51,7 +51,8 @@ int runCommand(int argc, char *argv[], const Request &request)
         return kExitOk;
     }
     if (request.action == Request::Action::Version && request.error.isEmpty()) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
         return kExitOk;
     }
     if (!request.error.isEmpty())
@@ -73,7 +74,7 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -17,4 +17,4 @@ qint64 threadRunQueueWaitNs();
 qint64 residentKb();
 qint64 peakResidentKb();
 
-}
+} // namespace ProcessStats

@@ -36,19 +36,19 @@ void report(qint64 readyNs, qint64 readyCpuNs, qint64 readyWaitNs, qint64 readyP
 void afterRun()
 {
     QMetaObject::invokeMethod(
-        qApp,
-        [] {
-            const qint64 readyNs = ProcessStats::monotonicNs();
-            // Under callgrind, the instructions up to here are a part of their own.
-            CALLGRIND_DUMP_STATS_AT("run reached");
-            const qint64 readyCpuNs = ProcessStats::cpuTimeNs();
-            const qint64 readyWaitNs = ProcessStats::threadRunQueueWaitNs();
-            const qint64 readyPeakKb = ProcessStats::peakResidentKb();
-            QTimer::singleShot(SettleMs, qApp, [readyNs, readyCpuNs, readyWaitNs, readyPeakKb] {
-                report(readyNs, readyCpuNs, readyWaitNs, readyPeakKb);
-            });
-        },
-        Qt::QueuedConnection);
+            qApp,
+            [] {
+                const qint64 readyNs = ProcessStats::monotonicNs();
+                // Under callgrind, the instructions up to here are a part of their own.
+                CALLGRIND_DUMP_STATS_AT("run reached");
+                const qint64 readyCpuNs = ProcessStats::cpuTimeNs();
+                const qint64 readyWaitNs = ProcessStats::threadRunQueueWaitNs();
+                const qint64 readyPeakKb = ProcessStats::peakResidentKb();
+                QTimer::singleShot(SettleMs, qApp, [readyNs, readyCpuNs, readyWaitNs, readyPeakKb] {
+                    report(readyNs, readyCpuNs, readyWaitNs, readyPeakKb);
+                });
+            },
+            Qt::QueuedConnection);
 }
 
 class HandshakeWatch : public QObject

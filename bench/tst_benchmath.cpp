@@ -91,7 +91,11 @@ void BenchMathTest::medianAndWorst()
 // Each part prints its rows as lines; `k3bench all` reads them back into one table.
 void BenchMathTest::rowsTravelBetweenPartsAsLines()
 {
-    const Row sent{"apply-all click → last report", "40.1 ms", "56.0 ms protocol floor", "0.72", "≤ 1.1",
+    const Row sent{"apply-all click → last report",
+                   "40.1 ms",
+                   "56.0 ms protocol floor",
+                   "0.72",
+                   "≤ 1.1",
                    Row::Met::No};
     Row read;
     QVERIFY(Row::fromLine(sent.toLine(), read));

@@ -26,13 +26,12 @@ QString messageAt(const QStringList &messages, qsizetype i)
     return i < messages.size() ? messages.at(i) : QString();
 }
 
-}
+} // namespace
 
 AppConfigStore::AppConfigStore(const QString &folder)
     : m_path(folder + QStringLiteral("/apConfig.bin"))
     , m_defaultsPath(folder + QStringLiteral("/apConfigD.bin"))
-{
-}
+{}
 
 FileFailure AppConfigStore::save(const QVariantList &values)
 {
@@ -84,15 +83,17 @@ bool AppConfigStore::skinChoiceOffered(const QString &imageFolder)
 
 QString AppConfigStore::chooseCustomPicture(UserDialogs &dialogs, const QStringList &messages)
 {
-    const QString path = dialogs.openFileName(QCoreApplication::translate("myQQuickView", "Open File"),
-                                              QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                              QCoreApplication::translate("myQQuickView", "Image Files(*.png)"));
+    const QString path = dialogs.openFileName(
+            QCoreApplication::translate("myQQuickView", "Open File"),
+            QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+            QCoreApplication::translate("myQQuickView", "Image Files(*.png)"));
     if (path.isEmpty())
         return QString();
     // Folders, pipes and devices are no pictures; opening a pipe would wait for a writer.
     QFile file(path);
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
         return path;
-    dialogs.warning(messageAt(messages, 2), QStringLiteral("%1%2").arg(messageAt(messages, 3), path));
+    dialogs.warning(messageAt(messages, 2),
+                    QStringLiteral("%1%2").arg(messageAt(messages, 3), path));
     return QString();
 }

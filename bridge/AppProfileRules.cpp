@@ -17,7 +17,7 @@ int defaultOrLeave(int profile)
     return ProfileStore::isValid(profile) ? profile : AppProfileRules::kLeaveAsIs;
 }
 
-}
+} // namespace
 
 const AppProfileRule *AppProfileRules::ruleFor(const QString &application) const
 {
@@ -39,7 +39,8 @@ int AppProfileRules::targetFor(const QString &application) const
 void AppProfileRules::addRule(const QString &application, int profile)
 {
     const QString name = application.trimmed();
-    if (name.isEmpty() || !ProfileStore::isValid(profile) || rules.size() >= kMaxRules || ruleFor(name))
+    if (name.isEmpty() || !ProfileStore::isValid(profile) || rules.size() >= kMaxRules
+        || ruleFor(name))
         return;
     rules.append({name, profile});
 }
@@ -54,7 +55,9 @@ bool AppProfileRules::setRule(const QString &application, int profile)
 
 void AppProfileRules::removeRule(const QString &application)
 {
-    rules.removeIf([&](const AppProfileRule &rule) { return sameApplication(rule.application, application.trimmed()); });
+    rules.removeIf([&](const AppProfileRule &rule) {
+        return sameApplication(rule.application, application.trimmed());
+    });
 }
 
 bool AppProfileRules::isStored(QSettings &file)
@@ -69,10 +72,12 @@ AppProfileRules AppProfileRules::read(QSettings &file)
         return result;
     file.beginGroup(kGroup);
     result.enabled = file.value(QStringLiteral("enabled")).toBool();
-    result.defaultProfile = defaultOrLeave(SettingsValues::intOr(file.value(QStringLiteral("default")), kLeaveAsIs));
+    result.defaultProfile = defaultOrLeave(
+            SettingsValues::intOr(file.value(QStringLiteral("default")), kLeaveAsIs));
     const int total = qMin(SettingsValues::count(file.value(QStringLiteral("total"))), kMaxRules);
     file.endGroup();
-    for (const QVariant &entry : SettingsValues::numberedEntries(file, kGroup, 0, total, QVariant())) {
+    for (const QVariant &entry :
+         SettingsValues::numberedEntries(file, kGroup, 0, total, QVariant())) {
         const QVariantList pair = SettingsValues::list(entry);
         result.addRule(pair.value(0).toString(), SettingsValues::intOr(pair.value(1), -1));
     }
@@ -87,7 +92,8 @@ void AppProfileRules::write(QSettings &file) const
     file.setValue(QStringLiteral("default"), defaultProfile);
     file.setValue(QStringLiteral("total"), rules.size());
     for (qsizetype i = 0; i < rules.size(); ++i)
-        file.setValue(QString::number(i), QVariantList{rules.at(i).application, rules.at(i).profile});
+        file.setValue(QString::number(i),
+                      QVariantList{rules.at(i).application, rules.at(i).profile});
     file.endGroup();
 }
 
@@ -106,7 +112,8 @@ AppProfileRules AppProfileRules::fromMap(const QVariantMap &map)
 {
     AppProfileRules result;
     result.enabled = map.value(QStringLiteral("enabled")).toBool();
-    result.defaultProfile = defaultOrLeave(SettingsValues::intOr(map.value(QStringLiteral("defaultProfile")), kLeaveAsIs));
+    result.defaultProfile = defaultOrLeave(
+            SettingsValues::intOr(map.value(QStringLiteral("defaultProfile")), kLeaveAsIs));
     for (const QVariant &entry : map.value(QStringLiteral("rules")).toList()) {
         const QVariantMap rule = entry.toMap();
         result.addRule(rule.value(QStringLiteral("application")).toString(),

@@ -49,7 +49,8 @@ public:
 
     bool operator==(const AppProfileRules &other) const
     {
-        return enabled == other.enabled && defaultProfile == other.defaultProfile && rules == other.rules;
+        return enabled == other.enabled && defaultProfile == other.defaultProfile
+               && rules == other.rules;
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "AppProfileSwitcher.h"
 
-AppProfileSwitcher::AppProfileSwitcher(CurrentProfile currentProfile, SwitchTo switchTo, QObject *parent)
+AppProfileSwitcher::AppProfileSwitcher(CurrentProfile currentProfile, SwitchTo switchTo,
+                                       QObject *parent)
     : QObject(parent)
     , m_currentProfile(std::move(currentProfile))
     , m_switchTo(std::move(switchTo))

@@ -36,9 +36,9 @@ QString DesktopAutostart::defaultEntryPath()
 }
 
 DesktopAutostart::DesktopAutostart(const QString &entryPath, const QString &program)
-    : m_entryPath(entryPath), m_program(program)
-{
-}
+    : m_entryPath(entryPath)
+    , m_program(program)
+{}
 
 bool DesktopAutostart::isEnabled() const
 {
@@ -49,15 +49,16 @@ bool DesktopAutostart::setEnabled(bool enabled) const
 {
     if (!enabled)
         return !isEnabled() || QFile::remove(m_entryPath);
-    const QByteArray entry = QStringLiteral("[Desktop Entry]\n"
-                                            "Type=Application\n"
-                                            "Name=k3config\n"
-                                            "Comment=Keeps the K3 keyboard's settings at hand in the tray\n"
-                                            "Exec=%1 --minimized\n"
-                                            "Icon=k3config\n"
-                                            "Terminal=false\n")
-                                 .arg(quotedArgument(m_program))
-                                 .toUtf8();
+    const QByteArray entry =
+            QStringLiteral("[Desktop Entry]\n"
+                           "Type=Application\n"
+                           "Name=k3config\n"
+                           "Comment=Keeps the K3 keyboard's settings at hand in the tray\n"
+                           "Exec=%1 --minimized\n"
+                           "Icon=k3config\n"
+                           "Terminal=false\n")
+                    .arg(quotedArgument(m_program))
+                    .toUtf8();
     return QDir().mkpath(QFileInfo(m_entryPath).path())
            && FileReplace::writeOver(m_entryPath, entry) == FileFailure::None;
 }

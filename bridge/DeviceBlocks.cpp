@@ -22,7 +22,7 @@ uchar deviceColor(const QVariantList &list, qsizetype i)
     return uchar(SettingsValues::intAt(list, i) / 4);
 }
 
-}
+} // namespace
 
 Block256 keyMatrix(const QVariantList &src256)
 {
@@ -58,9 +58,9 @@ QString firmwareText(quint16 version)
     if (version == 0)
         return QStringLiteral("unknown");
     return QStringLiteral("%1.%2")
-        .arg(version >> 8, 2, 16, QLatin1Char('0'))
-        .arg(version & 0xFF, 2, 16, QLatin1Char('0'))
-        .toUpper();
+            .arg(version >> 8, 2, 16, QLatin1Char('0'))
+            .arg(version & 0xFF, 2, 16, QLatin1Char('0'))
+            .toUpper();
 }
 
 QString keydefineKey(uchar layoutMode, const QString &position)
@@ -108,4 +108,4 @@ QVariantList storedList(const QSettings &profile, const QString &key)
     return SettingsValues::list(profile.value(key, 0));
 }
 
-}
+} // namespace DeviceBlocks

@@ -50,4 +50,4 @@ void sendLedType(QSettings &profile, Hid_Thread *link, const LedType &values);
 // A stored list, empty when the key is absent or holds no list.
 QVariantList storedList(const QSettings &profile, const QString &key);
 
-}
+} // namespace DeviceBlocks

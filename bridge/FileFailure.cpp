@@ -37,9 +37,10 @@ FileFailure fromErrno(int error)
 QString reasonKey(FileFailure failure)
 {
     // In the order of FileFailure.
-    static const char *const keys[] = {"",        "diskFull",   "notWritable", "diskError", "notAFile",
-                                       "tooLarge", "unreadable", "missing",     "nameTaken", "badName"};
+    static const char *const keys[] = {"",          "diskFull", "notWritable", "diskError",
+                                       "notAFile",  "tooLarge", "unreadable",  "missing",
+                                       "nameTaken", "badName"};
     return QString::fromLatin1(keys[int(failure)]);
 }
 
-}
+} // namespace FileFailures

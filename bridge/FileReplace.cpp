@@ -85,7 +85,8 @@ FileFailure writeAndSync(int fd, const QByteArray &data)
 void syncFolder(const QString &file)
 {
 #ifndef Q_OS_WIN
-    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    const int fd = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -118,17 +119,18 @@ FileFailure folderFailure(const QString &file)
     if (!QFileInfo(folder).isWritable())
         return FileFailure::NotWritable;
     // Not a page left: the library's own lock file could not be written.
-    return QStorageInfo(folder).bytesAvailable() < 4096 ? FileFailure::DiskFull : FileFailure::DiskError;
+    return QStorageInfo(folder).bytesAvailable() < 4096 ? FileFailure::DiskFull
+                                                        : FileFailure::DiskError;
 }
 
 bool isSameFile(const QString &path, const WriterRecord &record)
 {
     struct stat info;
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && info.st_dev == record.device
-        && info.st_ino == record.inode;
+           && info.st_ino == record.inode;
 }
 
-}
+} // namespace
 
 FileFailure writeOver(const QString &target, const QByteArray &data)
 {
@@ -138,7 +140,8 @@ FileFailure writeOver(const QString &target, const QByteArray &data)
     if (!temp.open())
         return QFileInfo(target).isDir() ? FileFailure::NotAFile : lastError();
     temp.setPermissions(before.exists ? QFile::permissions(target)
-                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+                                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                | QFile::ReadOther);
     const FileFailure written = writeAndSync(int(temp.handle()), data);
     if (written != FileFailure::None)
         return written;
@@ -221,4 +224,4 @@ void removeLeftovers(const QString &folder)
     }
 }
 
-}
+} // namespace FileReplace

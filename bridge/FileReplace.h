@@ -35,4 +35,4 @@ FileFailure sync(QSettings &settings);
 // "*.bin" files and settings lock files that nobody holds.
 void removeLeftovers(const QString &folder);
 
-}
+} // namespace FileReplace

@@ -5,7 +5,9 @@
 
 #include <QSettings>
 
-KeyNameTable::KeyNameTable(const QString &path) : m_path(path) {}
+KeyNameTable::KeyNameTable(const QString &path)
+    : m_path(path)
+{}
 
 QVariantList KeyNameTable::list(uchar layoutMode, const QString &key) const
 {

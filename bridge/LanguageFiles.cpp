@@ -15,9 +15,11 @@ constexpr int kMessageCount = 4;
 constexpr qsizetype kCodeStart = 5; // after "lang_"
 constexpr qsizetype kCodeLength = 6;
 
-}
+} // namespace
 
-LanguageFiles::LanguageFiles(const QString &folder) : m_folder(folder) {}
+LanguageFiles::LanguageFiles(const QString &folder)
+    : m_folder(folder)
+{}
 
 QString LanguageFiles::displayName(const QString &langCode)
 {
@@ -85,11 +87,13 @@ LanguageFiles::Texts LanguageFiles::load(const QString &langCode) const
     texts.strings.append(SettingsValues::text(file.value(QStringLiteral("font/family"))));
     // Texts are numbered from 1.
     const QVariantList strings = SettingsValues::numberedEntries(
-        file, QStringLiteral("strings"), 1, SettingsValues::count(file.value(QStringLiteral("font/total"))), QVariant());
+            file, QStringLiteral("strings"), 1,
+            SettingsValues::count(file.value(QStringLiteral("font/total"))), QVariant());
     for (const QVariant &text : strings)
         texts.strings.append(SettingsValues::text(text));
     for (int i = 0; i < kMessageCount; ++i)
-        texts.messages.append(SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
+        texts.messages.append(
+                SettingsValues::text(file.value(QStringLiteral("msg/") + QString::number(i))));
     texts.notices = namedTexts(file, QStringLiteral("notice"));
     texts.connection = namedTexts(file, QStringLiteral("connection"));
     return texts;

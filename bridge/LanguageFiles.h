@@ -13,9 +13,9 @@ class LanguageFiles
 public:
     struct Texts
     {
-        QStringList strings;  // font family, then interface strings 1..N
-        QStringList messages; // msg/0 .. msg/3
-        QMap<QString, QString> notices; // [notice]: name -> text with %1.. placeholders
+        QStringList strings;               // font family, then interface strings 1..N
+        QStringList messages;              // msg/0 .. msg/3
+        QMap<QString, QString> notices;    // [notice]: name -> text with %1.. placeholders
         QMap<QString, QString> connection; // [connection]: the keyboard indicator's texts, as notices
     };
 

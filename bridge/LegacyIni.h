@@ -12,4 +12,4 @@ namespace LegacyIni {
 // The registered format; use it for every QSettings object of the program.
 QSettings::Format format();
 
-}
+} // namespace LegacyIni

@@ -40,18 +40,27 @@ int octValue(char c)
 char namedEscape(char c)
 {
     switch (c) {
-    case 'a': return '\a';
-    case 'b': return '\b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
+    case 'a':
+        return '\a';
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    case 'v':
+        return '\v';
     case '"':
     case '?':
     case '\'':
-    case '\\': return c;
-    default: return 0;
+    case '\\':
+        return c;
+    default:
+        return 0;
     }
 }
 
@@ -128,7 +137,8 @@ bool unescapeValue(QByteArrayView s, QString &text, QStringList &list)
                     chopAtEnd = false;
                     break;
                 }
-            } else if ((e == '\n' || e == '\r') && i < n && (s[i] == '\n' || s[i] == '\r') && s[i] != e) {
+            } else if ((e == '\n' || e == '\r') && i < n && (s[i] == '\n' || s[i] == '\r')
+                       && s[i] != e) {
                 ++i;
             }
             chopLimit = text.size();
@@ -221,7 +231,8 @@ QString variantToText(const QVariant &value)
         return text.startsWith(u'@') ? u'@' + text : text;
     }
     default:
-        return QLatin1String("@Variant(") + QString::fromLatin1(LegacyVariantStream::encode(value)) + u')';
+        return QLatin1String("@Variant(") + QString::fromLatin1(LegacyVariantStream::encode(value))
+               + u')';
     }
 }
 
@@ -241,14 +252,31 @@ void escapeText(const QString &text, QByteArray &out)
         }
         escapeNextIfHex = false;
         switch (ch) {
-        case '\0': out += "\\0"; escapeNextIfHex = true; break;
-        case '\a': out += "\\a"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        case '\v': out += "\\v"; break;
+        case '\0':
+            out += "\\0";
+            escapeNextIfHex = true;
+            break;
+        case '\a':
+            out += "\\a";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\v':
+            out += "\\v";
+            break;
         case '"':
         case '\\':
             out += '\\';
@@ -273,7 +301,7 @@ bool isWrittenAsList(const QVariant &value)
 {
     // A one-element list has no list syntax; it goes out as a whole variant.
     return value.typeId() == QMetaType::QStringList
-        || (value.typeId() == QMetaType::QVariantList && value.toList().size() != 1);
+           || (value.typeId() == QMetaType::QVariantList && value.toList().size() != 1);
 }
 
 // One logical line: leading blanks skipped, quoted line breaks and
@@ -346,7 +374,9 @@ QString normalizedKey(const QString &key)
 QString sectionPrefix(const QByteArray &data, const Line &line)
 {
     const qsizetype close = data.indexOf(']', line.start);
-    const qsizetype end = (close == -1 || close >= line.start + line.length) ? line.start + line.length : close;
+    const qsizetype end = (close == -1 || close >= line.start + line.length)
+                                  ? line.start + line.length
+                                  : close;
     const QByteArray name = data.mid(line.start + 1, end - line.start - 1).trimmed();
     if (name.compare("general", Qt::CaseInsensitive) == 0)
         return QString();
@@ -391,8 +421,8 @@ QByteArray encodeKey(const QString &key)
         char16_t ch = qc.unicode();
         if (ch == '/') {
             out += '\\';
-        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
-                   || ch == '-' || ch == '.') {
+        } else if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')
+                   || ch == '_' || ch == '-' || ch == '.') {
             out += char(ch);
         } else if (ch <= 0xFF) {
             out += '%';
@@ -460,7 +490,8 @@ bool parse(const QByteArray &data, QSettings::SettingsMap &map)
         qsizetype keyEnd = line.equals;
         while (keyEnd > line.start && (data.at(keyEnd - 1) == ' ' || data.at(keyEnd - 1) == '\t'))
             --keyEnd;
-        const QString key = normalizedKey(prefix + decodeKey(data.mid(line.start, keyEnd - line.start)));
+        const QString key = normalizedKey(prefix
+                                          + decodeKey(data.mid(line.start, keyEnd - line.start)));
         if (key.isEmpty())
             continue;
         const qsizetype valueStart = line.equals + 1;
@@ -491,7 +522,8 @@ QByteArray serialize(const QSettings::SettingsMap &map)
         for (const auto &entry : section.value()) {
             const QString &key = entry.key();
             const qsizetype slash = key.indexOf(u'/');
-            out += encodeKey(slash == -1 ? key : key.mid(slash + 1)) + '=' + encodeValue(entry.value()) + kEol;
+            out += encodeKey(slash == -1 ? key : key.mid(slash + 1)) + '='
+                   + encodeValue(entry.value()) + kEol;
         }
     }
     return out;

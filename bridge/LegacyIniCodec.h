@@ -27,4 +27,4 @@ QVariant decodeValue(const QByteArray &text);
 QByteArray encodeKey(const QString &key);
 QString decodeKey(const QByteArray &text);
 
-}
+} // namespace LegacyIniCodec

@@ -10,4 +10,4 @@ namespace LegacyLocaleNames {
 QString language(int number);
 QString country(int number);
 
-}
+} // namespace LegacyLocaleNames

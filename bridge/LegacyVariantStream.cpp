@@ -9,8 +9,19 @@ namespace {
 
 // Type numbers of the Qt 4.0 stream format.
 enum : quint32 {
-    Invalid = 0, Bool = 1, Int = 2, UInt = 3, LongLong = 4, ULongLong = 5, Double = 6, Char = 7,
-    Map = 8, List = 9, String = 10, StringList = 11, ByteArray = 12
+    Invalid = 0,
+    Bool = 1,
+    Int = 2,
+    UInt = 3,
+    LongLong = 4,
+    ULongLong = 5,
+    Double = 6,
+    Char = 7,
+    Map = 8,
+    List = 9,
+    String = 10,
+    StringList = 11,
+    ByteArray = 12
 };
 
 constexpr int kMaxDepth = 16;
@@ -19,7 +30,9 @@ constexpr quint32 kNullLength = 0xFFFFFFFF;
 class Reader
 {
 public:
-    explicit Reader(const QByteArray &payload) : m_size(payload.size()), m_stream(payload)
+    explicit Reader(const QByteArray &payload)
+        : m_size(payload.size())
+        , m_stream(payload)
     {
         m_stream.setVersion(QDataStream::Qt_4_0);
     }
@@ -30,30 +43,63 @@ public:
         if (depth > kMaxDepth || !number(type))
             return false;
         switch (type) {
-        case Invalid: { QString ignored; value = QVariant(); return string(ignored); }
-        case Bool: { qint8 v = 0; const bool read = number(v); value = v != 0; return read; }
-        case Int: return scalar<qint32>(value);
-        case UInt: return scalar<quint32>(value);
-        case LongLong: return scalar<qint64>(value);
-        case ULongLong: return scalar<quint64>(value);
-        case Double: return scalar<double>(value);
-        case Char: { quint16 v = 0; const bool read = number(v); value = QChar(v); return read; }
-        case String: { QString v; const bool read = string(v); value = v; return read; }
-        case ByteArray: { QByteArray v; const bool read = bytes(v); value = v; return read; }
-        case List: return sequence<QVariantList>(value, [&](QVariantList &l) {
-            QVariant v;
-            return variant(v, depth + 1) && (l.append(v), true);
-        });
-        case StringList: return sequence<QStringList>(value, [&](QStringList &l) {
+        case Invalid: {
+            QString ignored;
+            value = QVariant();
+            return string(ignored);
+        }
+        case Bool: {
+            qint8 v = 0;
+            const bool read = number(v);
+            value = v != 0;
+            return read;
+        }
+        case Int:
+            return scalar<qint32>(value);
+        case UInt:
+            return scalar<quint32>(value);
+        case LongLong:
+            return scalar<qint64>(value);
+        case ULongLong:
+            return scalar<quint64>(value);
+        case Double:
+            return scalar<double>(value);
+        case Char: {
+            quint16 v = 0;
+            const bool read = number(v);
+            value = QChar(v);
+            return read;
+        }
+        case String: {
             QString v;
-            return string(v) && (l.append(v), true);
-        });
-        case Map: return sequence<QVariantMap>(value, [&](QVariantMap &m) {
-            QString key;
-            QVariant v;
-            return string(key) && variant(v, depth + 1) && (m.insert(key, v), true);
-        });
-        default: return false;
+            const bool read = string(v);
+            value = v;
+            return read;
+        }
+        case ByteArray: {
+            QByteArray v;
+            const bool read = bytes(v);
+            value = v;
+            return read;
+        }
+        case List:
+            return sequence<QVariantList>(value, [&](QVariantList &l) {
+                QVariant v;
+                return variant(v, depth + 1) && (l.append(v), true);
+            });
+        case StringList:
+            return sequence<QStringList>(value, [&](QStringList &l) {
+                QString v;
+                return string(v) && (l.append(v), true);
+            });
+        case Map:
+            return sequence<QVariantMap>(value, [&](QVariantMap &m) {
+                QString key;
+                QVariant v;
+                return string(key) && variant(v, depth + 1) && (m.insert(key, v), true);
+            });
+        default:
+            return false;
         }
     }
 
@@ -62,13 +108,15 @@ public:
 private:
     bool ok() const { return m_stream.status() == QDataStream::Ok; }
 
-    template <typename T> bool number(T &v)
+    template<typename T>
+    bool number(T &v)
     {
         m_stream >> v;
         return ok();
     }
 
-    template <typename T> bool scalar(QVariant &value)
+    template<typename T>
+    bool scalar(QVariant &value)
     {
         T v{};
         const bool read = number(v);
@@ -104,7 +152,8 @@ private:
 
     // Element counts are trusted only as far as the payload reaches: every
     // element takes at least one byte, and reading stops at the first failure.
-    template <typename Container, typename ReadOne> bool sequence(QVariant &value, ReadOne readOne)
+    template<typename Container, typename ReadOne>
+    bool sequence(QVariant &value, ReadOne readOne)
     {
         quint32 count = 0;
         if (!number(count) || count > remaining())

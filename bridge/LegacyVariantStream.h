@@ -13,4 +13,4 @@ QByteArray encode(const QVariant &value);
 // Plain values, lists, string lists and maps of them; false for anything else.
 bool decode(const QByteArray &payload, QVariant &value);
 
-}
+} // namespace LegacyVariantStream

@@ -10,7 +10,8 @@ namespace {
 
 constexpr qsizetype kTagLength = 10;
 
-void appendKey(QList<uchar> &out, uchar command, const QString &name, const QMap<QString, uchar> &keyCodes)
+void appendKey(QList<uchar> &out, uchar command, const QString &name,
+               const QMap<QString, uchar> &keyCodes)
 {
     const uchar code = keyCodes.value(name, 0);
     if (code != 0)
@@ -27,7 +28,7 @@ void appendPause(QList<uchar> &out, const QString &milliseconds)
     out << 0x7F << 0x00 << uchar(count / 256) << uchar(count);
 }
 
-}
+} // namespace
 
 QList<uchar> encode(const QStringList &steps, const QMap<QString, uchar> &keyCodes)
 {
@@ -59,4 +60,4 @@ Block block(const QList<uchar> &encoded)
     return out;
 }
 
-}
+} // namespace MacroCodec

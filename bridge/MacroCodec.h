@@ -25,4 +25,4 @@ QList<uchar> encode(const QStringList &steps, const QMap<QString, uchar> &keyCod
 // The first 128 bytes of an encoded macro with each byte pair swapped, zero-filled.
 Block block(const QList<uchar> &encoded);
 
-}
+} // namespace MacroCodec

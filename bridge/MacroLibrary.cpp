@@ -22,14 +22,17 @@ QString stepKey(qsizetype i)
     return QStringLiteral("macro/") + QString::number(i);
 }
 
-}
+} // namespace
 
-MacroLibrary::MacroLibrary(const QString &folder) : m_folder(folder) {}
+MacroLibrary::MacroLibrary(const QString &folder)
+    : m_folder(folder)
+{}
 
 bool MacroLibrary::isSafeName(const QString &name)
 {
     // A file name has at most 255 bytes, ".bin" included.
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || QFile::encodeName(name).size() > 251)
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || QFile::encodeName(name).size() > 251)
         return false;
     for (const QChar c : name) {
         if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
@@ -58,12 +61,13 @@ QString MacroLibrary::create(FileFailure *failure)
     QString name;
     for (int n = 1; name.isEmpty() || exists(name); ++n)
         name = QStringLiteral("Macro. %1").arg(n, 3, 10, QLatin1Char('0'));
-    const FileFailure written = SettingsFile::update(filePath(name), [](QSettings::SettingsMap &map) {
-        map.insert(kIndex, kUnbound);
-        map.insert(kTotal, 0);
-        map.insert(kRepeat, kDefaultRepeat);
-        map.insert(kDid, -1);
-    });
+    const FileFailure written = SettingsFile::update(filePath(name),
+                                                     [](QSettings::SettingsMap &map) {
+                                                         map.insert(kIndex, kUnbound);
+                                                         map.insert(kTotal, 0);
+                                                         map.insert(kRepeat, kDefaultRepeat);
+                                                         map.insert(kDid, -1);
+                                                     });
     if (failure)
         *failure = written;
     return written == FileFailure::None ? name : QString();
@@ -85,7 +89,8 @@ FileFailure MacroLibrary::remove(const QString &name)
 
 QStringList MacroLibrary::fileNames() const
 {
-    return QDir(m_folder).entryList({QStringLiteral("*.bin")}, QDir::AllEntries | QDir::NoDotAndDotDot,
+    return QDir(m_folder).entryList({QStringLiteral("*.bin")},
+                                    QDir::AllEntries | QDir::NoDotAndDotDot,
                                     QDir::Name | QDir::IgnoreCase);
 }
 
@@ -107,8 +112,8 @@ QStringList MacroLibrary::steps(const QString &name) const
     if (!exists(name))
         return result;
     QSettings file(filePath(name), LegacyIni::format());
-    const QVariantList steps = SettingsValues::numberedEntries(file, QStringLiteral("macro"), 0,
-                                                               SettingsValues::count(file.value(kTotal, 0)), 0);
+    const QVariantList steps = SettingsValues::numberedEntries(
+            file, QStringLiteral("macro"), 0, SettingsValues::count(file.value(kTotal, 0)), 0);
     for (const QVariant &step : steps)
         result.append(step.toString());
     return result;
@@ -118,7 +123,8 @@ FileFailure MacroLibrary::saveSteps(const QString &name, const QStringList &step
 {
     return update(name, [&steps](QSettings::SettingsMap &map) {
         // The whole section goes, as a settings object's remove("macro/") takes it.
-        map.removeIf([](const auto &entry) { return entry.key().startsWith(QLatin1String("macro/")); });
+        map.removeIf(
+                [](const auto &entry) { return entry.key().startsWith(QLatin1String("macro/")); });
         map.insert(kTotal, steps.size());
         for (qsizetype i = 0; i < steps.size(); ++i)
             map.insert(stepKey(i), steps.at(i));
@@ -129,7 +135,8 @@ int MacroLibrary::boundSlot(const QString &name) const
 {
     if (!exists(name))
         return kUnbound;
-    return SettingsValues::intOr(QSettings(filePath(name), LegacyIni::format()).value(kIndex), kUnbound);
+    return SettingsValues::intOr(QSettings(filePath(name), LegacyIni::format()).value(kIndex),
+                                 kUnbound);
 }
 
 QVariantList MacroLibrary::config(const QString &name, int deviceId) const

@@ -46,7 +46,8 @@ public:
 private:
     QString filePath(const QString &name) const;
     // Changes an existing macro file.
-    FileFailure update(const QString &name, const std::function<void(QSettings::SettingsMap &)> &change);
+    FileFailure update(const QString &name,
+                       const std::function<void(QSettings::SettingsMap &)> &change);
 
     QString m_folder;
 };

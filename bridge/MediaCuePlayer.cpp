@@ -31,7 +31,8 @@ bool findSoundOutput()
     const bool found = !QMediaDevices::defaultAudioOutput().isNull();
     qInstallMessageHandler(g_forward.load());
     if (!found)
-        qCWarning(lcSound, "No sound output (no sound server or audio device): sound cues stay silent.");
+        qCWarning(lcSound,
+                  "No sound output (no sound server or audio device): sound cues stay silent.");
     return found;
 }
 
@@ -156,7 +157,8 @@ QSoundEffect *SoundEffectCuePlayer::effect()
 std::unique_ptr<QSoundEffect> SoundEffectCuePlayer::newEffect()
 {
     auto effect = std::make_unique<QSoundEffect>();
-    QObject::connect(effect.get(), &QSoundEffect::playingChanged, effect.get(), [this] { onPlayingChanged(); });
+    QObject::connect(effect.get(), &QSoundEffect::playingChanged, effect.get(),
+                     [this] { onPlayingChanged(); });
     return effect;
 }
 
@@ -186,8 +188,8 @@ void SoundEffectCuePlayer::play()
 
 // Qt 6.4's PulseAudio output shrinks its buffer each time its stream is stopped while it plays,
 // until a cue restarted quickly a few dozen times no longer plays at all (its buffer holds no
-// period any more): a cue stopped while it plays goes on on a fresh effect, which takes the loaded sample from Qt's sample
-// cache (the old one holds it until then).
+// period any more): a cue stopped while it plays goes on on a fresh effect, which takes the loaded
+// sample from Qt's sample cache (the old one holds it until then).
 void SoundEffectCuePlayer::clear()
 {
     m_active = false;

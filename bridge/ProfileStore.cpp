@@ -26,10 +26,11 @@ void ProfileStore::setCurrentIndex(int profile)
 void ProfileStore::open(int profile)
 {
     m_settings[profile] = std::make_unique<QSettings>(filePath(profile), LegacyIni::format());
-    m_syncs[profile] = new DeferredSync(m_settings[profile].get(), [this, profile](FileFailure failure) {
-        if (m_onSaveFailure)
-            m_onSaveFailure(profile, failure);
-    });
+    m_syncs[profile] = new DeferredSync(m_settings[profile].get(),
+                                        [this, profile](FileFailure failure) {
+                                            if (m_onSaveFailure)
+                                                m_onSaveFailure(profile, failure);
+                                        });
 }
 
 QString ProfileStore::filePath(int profile) const

@@ -27,4 +27,4 @@ FileFailure update(const QString &path, const Change &change)
     return FileReplace::writeOver(path, LegacyIniCodec::serialize(map));
 }
 
-}
+} // namespace SettingsFile

@@ -18,4 +18,4 @@ using Change = std::function<void(QSettings::SettingsMap &)>;
 // A missing file starts empty; one that cannot be read is left alone.
 FileFailure update(const QString &path, const Change &change);
 
-}
+} // namespace SettingsFile

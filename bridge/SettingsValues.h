@@ -47,14 +47,17 @@ inline QVariantList numberedEntries(QSettings &file, const QString &group, int f
 inline QVariantList list(const QVariant &value)
 {
     const int type = value.typeId();
-    return type == QMetaType::QVariantList || type == QMetaType::QStringList ? value.toList() : QVariantList();
+    return type == QMetaType::QVariantList || type == QMetaType::QStringList ? value.toList()
+                                                                             : QVariantList();
 }
 
 // A stored text. An unquoted comma makes a list of a hand-written text; it
 // reads back joined instead of as nothing.
 inline QString text(const QVariant &value)
 {
-    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QStringLiteral(", ")) : value.toString();
+    return value.typeId() == QMetaType::QStringList
+                   ? value.toStringList().join(QStringLiteral(", "))
+                   : value.toString();
 }
 
 // Element i of a list as a number; missing or non-numeric elements give 0.
@@ -63,4 +66,4 @@ inline int intAt(const QVariantList &list, qsizetype i)
     return i < list.size() ? list.at(i).toInt() : 0;
 }
 
-}
+} // namespace SettingsValues

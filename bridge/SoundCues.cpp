@@ -4,7 +4,9 @@
 
 #include <utility>
 
-SoundCues::SoundCues(Players players, const QString &folder) : m_players(std::move(players)), m_folder(folder)
+SoundCues::SoundCues(Players players, const QString &folder)
+    : m_players(std::move(players))
+    , m_folder(folder)
 {
     // The background track loops, and follows the start-up cue.
     m_players[0]->setFinishedHandler([this] { playBackground(); });
@@ -13,7 +15,8 @@ SoundCues::SoundCues(Players players, const QString &folder) : m_players(std::mo
 
 QUrl SoundCues::cueUrl(int index) const
 {
-    const QString file = index == 0 ? QStringLiteral("00.mp3") : QStringLiteral("0%1.wav").arg(index);
+    const QString file = index == 0 ? QStringLiteral("00.mp3")
+                                    : QStringLiteral("0%1.wav").arg(index);
     return QUrl::fromLocalFile(QFileInfo(m_folder + u'/' + file).absoluteFilePath());
 }
 

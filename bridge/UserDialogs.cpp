@@ -9,12 +9,14 @@ QString UserDialogs::desktopFolder()
     return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 }
 
-QString QtUserDialogs::openFileName(const QString &caption, const QString &folder, const QString &filter)
+QString QtUserDialogs::openFileName(const QString &caption, const QString &folder,
+                                    const QString &filter)
 {
     return QFileDialog::getOpenFileName(m_parent, caption, folder, filter);
 }
 
-QString QtUserDialogs::saveFileName(const QString &caption, const QString &folder, const QString &filter)
+QString QtUserDialogs::saveFileName(const QString &caption, const QString &folder,
+                                    const QString &filter)
 {
     return QFileDialog::getSaveFileName(m_parent, caption, folder, filter);
 }

@@ -10,8 +10,10 @@ class UserDialogs
 public:
     virtual ~UserDialogs() = default;
     // Empty text when the user cancels.
-    virtual QString openFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
-    virtual QString saveFileName(const QString &caption, const QString &folder, const QString &filter) = 0;
+    virtual QString openFileName(const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
     virtual void warning(const QString &title, const QString &text) = 0;
 
     // Where profile and macro files are imported from and exported to.
@@ -22,9 +24,13 @@ public:
 class QtUserDialogs : public UserDialogs
 {
 public:
-    explicit QtUserDialogs(QWidget *parent) : m_parent(parent) {}
-    QString openFileName(const QString &caption, const QString &folder, const QString &filter) override;
-    QString saveFileName(const QString &caption, const QString &folder, const QString &filter) override;
+    explicit QtUserDialogs(QWidget *parent)
+        : m_parent(parent)
+    {}
+    QString openFileName(const QString &caption, const QString &folder,
+                         const QString &filter) override;
+    QString saveFileName(const QString &caption, const QString &folder,
+                         const QString &filter) override;
     void warning(const QString &title, const QString &text) override;
 
 private:

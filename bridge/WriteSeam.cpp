@@ -13,7 +13,7 @@ namespace {
 WriteSeam systemCalls;
 WriteSeam *active = &systemCalls;
 
-}
+} // namespace
 
 qint64 WriteSeam::write(int fd, const char *data, qint64 size)
 {
@@ -43,7 +43,8 @@ WriteSeam &WriteSeam::current()
     return *active;
 }
 
-WriteSeam::Use::Use(WriteSeam &seam) : m_previous(active)
+WriteSeam::Use::Use(WriteSeam &seam)
+    : m_previous(active)
 {
     active = &seam;
 }

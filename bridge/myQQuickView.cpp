@@ -33,7 +33,7 @@ namespace {
 constexpr size_t kMaxPendingEvents = 256;
 constexpr qint64 kEventSliceMs = 20;
 
-}
+} // namespace
 
 myQQuickView::myQQuickView(QWidget *parent)
     : QQuickWidget(parent)
@@ -42,15 +42,16 @@ myQQuickView::myQQuickView(QWidget *parent)
     , m_sound(std::make_unique<SoundCues>(cuePlayers()))
     // The scene switches as from its profile menu, so the pages follow.
     , m_appProfiles(std::make_unique<AppProfileSwitcher>(
-          [this] { return int(m_profiles->currentIndex()); },
-          [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
+              [this] { return int(m_profiles->currentIndex()); },
+              [this](int profile) { invokeRoot("selectProfile", Qt::DirectConnection, {profile}); }))
 {
     for (const char *folder : {"./modules/setting", "./modules/macro"})
         FileReplace::removeLeftovers(QString::fromLatin1(folder));
     engine()->addUrlInterceptor(m_fileGuard.get());
     openFiles();
     // The cues load once the first frame is drawn: off the start-up path, and before a click.
-    connect(quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
+    connect(
+            quickWindow(), &QQuickWindow::afterRendering, this, [this] { m_sound->prepare(); },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
     connect(&m_connection, &ConnectionStatus::changed, this, &myQQuickView::showConnection);
 }
@@ -68,9 +69,11 @@ void myQQuickView::openFiles()
     m_apConfig.reset();
     m_profiles.reset();
     m_apConfig = std::make_unique<AppConfigStore>();
-    m_profiles = std::make_unique<ProfileStore>(QStringLiteral("./modules/setting"), [this](int profile, FileFailure failure) {
-        reportFailure(failure, QStringLiteral("profileNotSaved"), {QString::number(profile + 1)});
-    });
+    m_profiles = std::make_unique<ProfileStore>(
+            QStringLiteral("./modules/setting"), [this](int profile, FileFailure failure) {
+                reportFailure(failure, QStringLiteral("profileNotSaved"),
+                              {QString::number(profile + 1)});
+            });
     m_appProfiles->setRules(m_apConfig->appProfiles());
     m_layoutMode = HardwareDefinitions().initialLayoutMode();
     rebuildKeyNames();
@@ -83,7 +86,8 @@ void myQQuickView::setDevice(Hid_Thread *device)
         return;
     m_device->setEventSink(this);
     // From the transfer's thread: the notice waits for the GUI thread.
-    connect(m_device, &Hid_Thread::commandFailed, this, &myQQuickView::noticeNotSent, Qt::QueuedConnection);
+    connect(m_device, &Hid_Thread::commandFailed, this, &myQQuickView::noticeNotSent,
+            Qt::QueuedConnection);
 }
 
 Hid_Thread *myQQuickView::device() const
@@ -111,7 +115,8 @@ void myQQuickView::rebuildKeyNames()
     m_keyNames = KeyNameTable::map(loadUsbStr(), loadUsbCode());
 }
 
-void myQQuickView::invokeRoot(const char *function, Qt::ConnectionType type, const QVariantList &args)
+void myQQuickView::invokeRoot(const char *function, Qt::ConnectionType type,
+                              const QVariantList &args)
 {
     QObject *root = rootObject();
     if (!root)
@@ -137,7 +142,8 @@ void myQQuickView::detectKeyboard(bool isDown, int usbCode)
 
 void myQQuickView::detectMouse(bool isDown, uint button, uint x, uint y)
 {
-    invokeRoot("detectMouse", Qt::QueuedConnection, {QVariant(isDown), QVariant(button), QVariant(x), QVariant(y)});
+    invokeRoot("detectMouse", Qt::QueuedConnection,
+               {QVariant(isDown), QVariant(button), QVariant(x), QVariant(y)});
 }
 
 void myQQuickView::showNotice(const QString &text)
@@ -169,8 +175,8 @@ void myQQuickView::syncFW()
 {
     if (!m_device)
         return;
-    const DeviceBlocks::DeviceFacts facts =
-        DeviceBlocks::readDeviceFacts(*m_device, {m_firmware, m_layoutMode, uchar(m_profiles->currentIndex())});
+    const DeviceBlocks::DeviceFacts facts = DeviceBlocks::readDeviceFacts(
+            *m_device, {m_firmware, m_layoutMode, uchar(m_profiles->currentIndex())});
     m_firmware = facts.version;
     m_layoutMode = facts.layoutMode;
     m_profiles->setCurrentIndex(facts.profile);
@@ -191,7 +197,8 @@ void myQQuickView::showConnection()
 
 bool myQQuickView::keyboardReachable()
 {
-    if (m_device && !m_device->devices().value(qsizetype(m_device->currentDevice())).cmdPath.isEmpty())
+    if (m_device
+        && !m_device->devices().value(qsizetype(m_device->currentDevice())).cmdPath.isEmpty())
         return true;
     noticeNotSent();
     return false;
@@ -200,7 +207,8 @@ bool myQQuickView::keyboardReachable()
 void myQQuickView::noticeNotSent()
 {
     const bool connected = m_device && m_device->isConnected();
-    showNotice(noticeText(connected ? QStringLiteral("notSentNoAnswer") : QStringLiteral("notSentNotConnected")));
+    showNotice(noticeText(connected ? QStringLiteral("notSentNoAnswer")
+                                    : QStringLiteral("notSentNotConnected")));
 }
 
 void myQQuickView::initUI()
@@ -227,7 +235,8 @@ void myQQuickView::zzzMorvel(uchar profileNo, uchar effect, uchar brightness, uc
             m_events.pop_front();
     }
     if (first)
-        QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+                this, [this] { deliverEvents(); }, Qt::QueuedConnection);
 }
 
 // One report at a time: a device command inside QML's handler waits for the link with
@@ -246,7 +255,8 @@ void myQQuickView::deliverEvents()
             if (m_events.empty())
                 return;
             if (slice.elapsed() >= kEventSliceMs) {
-                QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                        this, [this] { deliverEvents(); }, Qt::QueuedConnection);
                 return;
             }
             args = m_events.front();

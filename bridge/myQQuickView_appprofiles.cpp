@@ -40,4 +40,3 @@ void myQQuickView::setAppProfilesHeld(bool held)
 {
     m_appProfiles->setHeld(held);
 }
-

@@ -11,10 +11,11 @@ namespace {
 
 DesktopAutostart autostart()
 {
-    return DesktopAutostart(DesktopAutostart::defaultEntryPath(), QCoreApplication::applicationFilePath());
+    return DesktopAutostart(DesktopAutostart::defaultEntryPath(),
+                            QCoreApplication::applicationFilePath());
 }
 
-}
+} // namespace
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)
 {

@@ -12,11 +12,12 @@ namespace {
 constexpr uint kMouseDevice = 1;
 constexpr uchar kStoreOnly = 255;
 
-}
+} // namespace
 
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    return DeviceBlocks::storedList(m_profiles->current(), DeviceBlocks::keydefineKey(m_layoutMode, matrixId.toString()));
+    return DeviceBlocks::storedList(m_profiles->current(),
+                                    DeviceBlocks::keydefineKey(m_layoutMode, matrixId.toString()));
 }
 
 void myQQuickView::ui_01H_SetReportRate(uchar rate)
@@ -45,8 +46,8 @@ void myQQuickView::ui_04H_SetButtonSensitivity(uchar sens1)
         m_device->hid_04H_SetButtonSensitivity(sens1);
 }
 
-void myQQuickView::ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
-                                     uchar type_Side)
+void myQQuickView::ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction,
+                                     uchar color, uchar type_Side)
 {
     DeviceBlocks::sendLedType(m_profiles->current(), keyboardReachable() ? m_device : nullptr,
                               {type, brightness, speed, direction, color, type_Side});
@@ -143,7 +144,9 @@ QVariantList myQQuickView::ui_88H_GetLEDType()
 QVariantList myQQuickView::ui_88H_GetLEDTypeX()
 {
     uchar values[6] = {};
-    if (!m_device || !m_device->hid_88H_GetLEDType(values[0], values[1], values[2], values[3], values[4], values[5]))
+    if (!m_device
+        || !m_device->hid_88H_GetLEDType(values[0], values[1], values[2], values[3], values[4],
+                                         values[5]))
         return {};
     QVariantList result;
     for (const uchar v : values)

@@ -16,7 +16,9 @@ QVariantList myQQuickView::loadHWDef()
 {
     // The table file follows the chosen language; before any settings were saved, the first.
     const QVariantList config = loadApConfig();
-    const QString suffix = config.size() > kLanguagePosition ? config.at(kLanguagePosition).toString() : QStringLiteral("0");
+    const QString suffix = config.size() > kLanguagePosition
+                                   ? config.at(kLanguagePosition).toString()
+                                   : QStringLiteral("0");
     qCDebug(linkLog) << "test" << suffix << int(m_layoutMode);
     return HardwareDefinitions().table(suffix, m_layoutMode);
 }

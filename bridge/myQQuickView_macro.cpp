@@ -8,11 +8,13 @@
 
 void myQQuickView::loadMacroIniFromFile(QVariant name)
 {
-    const QString path = m_dialogs->openFileName(tr("Open File"), UserDialogs::desktopFolder(), tr("Macro(*.mc)"));
+    const QString path = m_dialogs->openFileName(tr("Open File"), UserDialogs::desktopFolder(),
+                                                 tr("Macro(*.mc)"));
     // An import only ever replaces a macro that is there.
     MacroLibrary library;
     if (!path.isEmpty() && library.exists(name.toString()))
-        reportFailure(library.importFrom(name.toString(), path), QStringLiteral("macroNotImported"), {name.toString()});
+        reportFailure(library.importFrom(name.toString(), path), QStringLiteral("macroNotImported"),
+                      {name.toString()});
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
@@ -20,15 +22,17 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
     MacroLibrary library;
     if (!library.exists(name.toString()))
         return;
-    const QString path = m_dialogs->saveFileName(tr("Save File"), UserDialogs::desktopFolder(), tr("Macro(*.mc)"));
+    const QString path = m_dialogs->saveFileName(tr("Save File"), UserDialogs::desktopFolder(),
+                                                 tr("Macro(*.mc)"));
     if (!path.isEmpty())
-        reportFailure(library.exportTo(name.toString(), path), QStringLiteral("macroNotExported"), {name.toString()});
+        reportFailure(library.exportTo(name.toString(), path), QStringLiteral("macroNotExported"),
+                      {name.toString()});
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
 {
-    reportFailure(MacroLibrary().rename(oldName.toString(), newName.toString()), QStringLiteral("macroNotRenamed"),
-                  {oldName.toString(), newName.toString()});
+    reportFailure(MacroLibrary().rename(oldName.toString(), newName.toString()),
+                  QStringLiteral("macroNotRenamed"), {oldName.toString(), newName.toString()});
 }
 
 QVariant myQQuickView::createMacroIni()
@@ -43,7 +47,8 @@ QVariant myQQuickView::deleteMacroIni(QVariant name)
 {
     MacroLibrary library;
     return library.exists(name.toString())
-        && reportFailure(library.remove(name.toString()), QStringLiteral("macroNotDeleted"), {name.toString()});
+           && reportFailure(library.remove(name.toString()), QStringLiteral("macroNotDeleted"),
+                            {name.toString()});
 }
 
 QStringList myQQuickView::getMacroIniNames()
@@ -55,7 +60,8 @@ QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
 {
     MacroLibrary library;
     if (!library.exists(name.toString())
-        || !reportFailure(library.saveSteps(name.toString(), macros), QStringLiteral("macroNotSaved"), {name.toString()}))
+        || !reportFailure(library.saveSteps(name.toString(), macros),
+                          QStringLiteral("macroNotSaved"), {name.toString()}))
         return false;
     // The keyboard follows every edit of a bound macro.
     const int slot = library.boundSlot(name.toString());

@@ -76,4 +76,4 @@ uchar checksum(const uchar *cmd)
     return uchar(~sum);
 }
 
-}
+} // namespace BlockScrambler

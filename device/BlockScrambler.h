@@ -14,4 +14,4 @@ void unscramble(uchar *block, const uchar *code);
 // One's complement of the 8-bit sum of cmd[0..6].
 uchar checksum(const uchar *cmd);
 
-}
+} // namespace BlockScrambler

@@ -7,8 +7,7 @@
 
 Hid_Thread::Hid_Thread(QObject *parent)
     : QThread(parent)
-{
-}
+{}
 
 Hid_Thread::~Hid_Thread()
 {
@@ -60,8 +59,8 @@ void Hid_Thread::scanDevices(const QList<DevInfo> &catalogue)
             if (node->usage_page == keyboard.usagePage2 && node->usage == keyboard.usage2)
                 eventPath = QString::fromLocal8Bit(node->path);
             if (!cmdPath.isEmpty() && !eventPath.isEmpty()) {
-                list[0] = {0, keyboard.productName, keyboard.type, cmdPath, eventPath,
-                           qint32(keyboard.reportLength)};
+                list[0] = {0,         keyboard.productName,         keyboard.type, cmdPath,
+                           eventPath, qint32(keyboard.reportLength)};
                 qCDebug(linkLog) << "Connect" << 0;
             }
         }
@@ -99,8 +98,9 @@ void Hid_Thread::forgetPath(uint index, Interface which)
 hid_device *Hid_Thread::openPath(uint index, Interface which, hid_device *&handle)
 {
     const std::optional<HidDevice> device = deviceAt(index);
-    const QString path = !device ? QString()
-                                 : which == Interface::Command ? device->cmdPath : device->eventPath;
+    const QString path = !device                       ? QString()
+                         : which == Interface::Command ? device->cmdPath
+                                                       : device->eventPath;
     if (path.isEmpty())
         return nullptr;
     if (handle) {

@@ -54,7 +54,8 @@ public slots:
 
     void hid_02H_SetKeyboardoption(uchar byte1, uchar byte2, uchar byte3);
     void hid_04H_SetButtonSensitivity(uchar sens1);
-    void hid_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color, uchar type_Side);
+    void hid_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
+                            uchar type_Side);
     void hid_09H_StopMacroSending();
     void hid_0CH_SetKeyMatrix_1(const uchar *src128);
     void hid_0DH_SetKeyMatrix_2(const uchar *src128);
@@ -69,7 +70,8 @@ public slots:
     bool hid_80H_GetFWVersion(quint16 &version, uchar &mode_UsUk);
     bool hid_82H_GetKeyboardoption(uchar &byte1, uchar &byte2, uchar &byte3);
     bool hid_84H_GetButtonSensitivity(uchar &sens1);
-    bool hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color, uchar &type_Side);
+    bool hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction,
+                            uchar &color, uchar &type_Side);
     bool hid_8CH_GetKeyMatrix_1(uchar *src128);
     bool hid_8DH_GetKeyMatrix_2(uchar *src128);
     bool hid_90H_GetMacroKey(uchar macroId, uchar *src128);

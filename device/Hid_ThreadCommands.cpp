@@ -28,7 +28,8 @@ void Hid_Thread::write(const Block &block, const uchar *data, int n)
     fillReport(outReport, block);
     std::copy_n(data, n, dataBuf);
     transferBytes.store(n, std::memory_order_release);
-    QThreadPool::globalInstance()->start([this] { sendReport(transferBytes.load(std::memory_order_acquire)); });
+    QThreadPool::globalInstance()->start(
+            [this] { sendReport(transferBytes.load(std::memory_order_acquire)); });
 }
 
 // The preset is what the outputs keep when the exchange fails.
@@ -68,8 +69,8 @@ void Hid_Thread::hid_04H_SetButtonSensitivity(uchar sens1)
     write({0x04, sens1, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00}, nullptr, 0);
 }
 
-void Hid_Thread::hid_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
-                                    uchar type_Side)
+void Hid_Thread::hid_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction,
+                                    uchar color, uchar type_Side)
 {
     write({0x08, type, brightness, speed, direction, color, type_Side, 0x00}, nullptr, 0);
 }
@@ -151,8 +152,8 @@ bool Hid_Thread::hid_84H_GetButtonSensitivity(uchar &sens1)
     return result == Exchange::Done;
 }
 
-bool Hid_Thread::hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction, uchar &color,
-                                    uchar &type_Side)
+bool Hid_Thread::hid_88H_GetLEDType(uchar &type, uchar &brightness, uchar &speed, uchar &direction,
+                                    uchar &color, uchar &type_Side)
 {
     const Exchange result = read({0x88, 0x00, 0x00, 0x00, 0x00, 0x55, 0xAA, 0x00},
                                  {0x88, type, brightness, speed, direction, color, type_Side, 0x00});

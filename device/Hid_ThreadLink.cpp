@@ -144,7 +144,8 @@ bool Hid_Thread::receive(uint index, int n)
     for (int offset = 0; offset < n; offset += pieceMax) {
         std::fill(report.begin(), report.end(), uchar(0));
         handle = openCmdPath(index);
-        if (!handle || hid_read_timeout(handle, report.data(), report.size(), DataReadTimeoutMs) <= 0)
+        if (!handle
+            || hid_read_timeout(handle, report.data(), report.size(), DataReadTimeoutMs) <= 0)
             return false;
         std::copy_n(report.begin(), std::min(pieceMax, n - offset), dataBuf + offset);
     }

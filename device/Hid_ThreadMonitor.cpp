@@ -8,7 +8,7 @@
 namespace {
 constexpr int EventReportSize = 12;
 constexpr int EventReadTimeoutMs = 500;
-}
+} // namespace
 
 void Hid_Thread::startMonitor(uint index)
 {
@@ -44,7 +44,8 @@ void Hid_Thread::eventMonitor(uint index)
             return;
         }
         uchar report[EventReportSize] = {};
-        if (hid_read_timeout(handle, report, EventReportSize, EventReadTimeoutMs) == EventReportSize) {
+        if (hid_read_timeout(handle, report, EventReportSize, EventReadTimeoutMs)
+            == EventReportSize) {
             if (DeviceEventSink *receiver = sink.load())
                 receiver->zzzMorvel(report[1], report[4], report[5], report[6]);
         }

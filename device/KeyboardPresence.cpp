@@ -6,7 +6,8 @@
 
 #include <utility>
 
-KeyboardPresence::KeyboardPresence(Hid_Thread &link, std::function<QStringList()> productNames, QObject *parent)
+KeyboardPresence::KeyboardPresence(Hid_Thread &link, std::function<QStringList()> productNames,
+                                   QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_productNames(std::move(productNames))

@@ -19,7 +19,8 @@ public:
     // Events closer together than this lead to one discovery (a keyboard brings several interfaces).
     static constexpr int SettleMs = 150;
 
-    KeyboardPresence(Hid_Thread &link, std::function<QStringList()> productNames, QObject *parent = nullptr);
+    KeyboardPresence(Hid_Thread &link, std::function<QStringList()> productNames,
+                     QObject *parent = nullptr);
 
     // Takes the source over.
     void addSource(DeviceEventSource *source);

@@ -5,9 +5,11 @@ SleepWatcher::SleepWatcher(const QDBusConnection &bus, QObject *parent)
 {
     QDBusConnection connection(bus);
     m_watching = connection.isConnected()
-        && connection.connect(QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-                              QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-                              this, SLOT(prepareForSleep(bool)));
+                 && connection.connect(QStringLiteral("org.freedesktop.login1"),
+                                       QStringLiteral("/org/freedesktop/login1"),
+                                       QStringLiteral("org.freedesktop.login1.Manager"),
+                                       QStringLiteral("PrepareForSleep"), this,
+                                       SLOT(prepareForSleep(bool)));
 }
 
 void SleepWatcher::prepareForSleep(bool start)

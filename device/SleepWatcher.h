@@ -10,7 +10,8 @@ class SleepWatcher : public DeviceEventSource
 {
     Q_OBJECT
 public:
-    explicit SleepWatcher(const QDBusConnection &bus = QDBusConnection::systemBus(), QObject *parent = nullptr);
+    explicit SleepWatcher(const QDBusConnection &bus = QDBusConnection::systemBus(),
+                          QObject *parent = nullptr);
 
     // False without a bus (no system bus, as in containers and on Windows).
     bool isWatching() const { return m_watching; }

@@ -14,7 +14,8 @@ UdevWatcher::UdevWatcher(quint16 vid, quint16 pid, QObject *parent)
 {
     // "udev", not "kernel": by then the rules have given the user access to the nodes.
     m_monitor = m_udev ? udev_monitor_new_from_netlink(m_udev, "udev") : nullptr;
-    if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
+    if (!m_monitor
+        || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0)
         return;
     m_notifier = new QSocketNotifier(udev_monitor_get_fd(m_monitor), QSocketNotifier::Read, this);
@@ -30,7 +31,8 @@ UdevWatcher::~UdevWatcher()
 
 bool UdevWatcher::belongsTo(const char *devpath, quint16 vid, quint16 pid)
 {
-    return devpath && QByteArray(devpath).contains(QString::asprintf(":%04X:%04X.", vid, pid).toLatin1());
+    return devpath
+           && QByteArray(devpath).contains(QString::asprintf(":%04X:%04X.", vid, pid).toLatin1());
 }
 
 void UdevWatcher::receive()

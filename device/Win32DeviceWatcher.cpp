@@ -8,12 +8,14 @@
 namespace {
 
 // GUID_DEVINTERFACE_HID, spelt out: hidclass.h would want initguid.h first.
-constexpr GUID HidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+constexpr GUID HidInterfaceClass = {
+        0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 const wchar_t WindowClass[] = L"k3config device watcher";
 
 LRESULT CALLBACK watcherProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (auto *watcher = reinterpret_cast<Win32DeviceWatcher *>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+    if (auto *watcher = reinterpret_cast<Win32DeviceWatcher *>(
+                GetWindowLongPtrW(window, GWLP_USERDATA)))
         watcher->handle(message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -56,8 +58,8 @@ Win32DeviceWatcher::~Win32DeviceWatcher()
 bool Win32DeviceWatcher::belongsTo(const wchar_t *name, quint16 vid, quint16 pid)
 {
     return name
-        && QString::fromWCharArray(name).contains(QString::asprintf("VID_%04X&PID_%04X", vid, pid),
-                                                  Qt::CaseInsensitive);
+           && QString::fromWCharArray(name).contains(
+                   QString::asprintf("VID_%04X&PID_%04X", vid, pid), Qt::CaseInsensitive);
 }
 
 void Win32DeviceWatcher::handle(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
@@ -66,10 +68,12 @@ void Win32DeviceWatcher::handle(unsigned message, std::uintptr_t wParam, std::in
         emit resumed();
         return;
     }
-    if (message != WM_DEVICECHANGE || (wParam != DBT_DEVICEARRIVAL && wParam != DBT_DEVICEREMOVECOMPLETE))
+    if (message != WM_DEVICECHANGE
+        || (wParam != DBT_DEVICEARRIVAL && wParam != DBT_DEVICEREMOVECOMPLETE))
         return;
     const auto *header = reinterpret_cast<const DEV_BROADCAST_HDR *>(lParam);
     if (header && header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE
-        && belongsTo(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W *>(header)->dbcc_name, m_vid, m_pid))
+        && belongsTo(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W *>(header)->dbcc_name,
+                     m_vid, m_pid))
         emit devicesChanged();
 }

@@ -4,11 +4,13 @@
 
 namespace {
 
-// The lighting page's defaults per profile: effect type, then brightness 7, speed 5, direction 1, colour 5.
+// The lighting page's defaults per profile: effect type, then brightness 7, speed 5, direction 1,
+// colour 5.
 constexpr uchar FactoryEffects[K3State::ProfileCount] = {0x00, 0x09, 0x07, 0x06};
 
 // Red, green, blue, yellow, cyan, magenta, white.
-constexpr uchar FactoryPalette[21] = {63, 0, 0, 0, 63, 0, 0, 0, 63, 63, 63, 0, 0, 63, 63, 63, 0, 63, 63, 63, 63};
+constexpr uchar FactoryPalette[21] = {63, 0, 0,  0,  63, 0, 0,  0,  63, 63, 63,
+                                      0,  0, 63, 63, 63, 0, 63, 63, 63, 63};
 
 K3Profile factoryProfile(int number)
 {
@@ -30,13 +32,15 @@ QList<QByteArray> dataReports(const std::array<uchar, N> &bytes, size_t offset, 
 {
     QList<QByteArray> reports;
     for (size_t at = offset; at < offset + size; at += EmulatedKeyboard::DataReportSize)
-        reports.append(QByteArray(reinterpret_cast<const char *>(bytes.data() + at), EmulatedKeyboard::DataReportSize));
+        reports.append(QByteArray(reinterpret_cast<const char *>(bytes.data() + at),
+                                  EmulatedKeyboard::DataReportSize));
     return reports;
 }
 
 QList<QByteArray> zeroReports(int size)
 {
-    return QList<QByteArray>(size / EmulatedKeyboard::DataReportSize, QByteArray(EmulatedKeyboard::DataReportSize, 0));
+    return QList<QByteArray>(size / EmulatedKeyboard::DataReportSize,
+                             QByteArray(EmulatedKeyboard::DataReportSize, 0));
 }
 
 } // namespace
@@ -140,7 +144,8 @@ void EmulatedKeyboard::receiveData(const uchar *payload, int length)
 {
     if (dataSize <= 0)
         return;
-    received.append(reinterpret_cast<const char *>(payload), std::min(length, dataSize - int(received.size())));
+    received.append(reinterpret_cast<const char *>(payload),
+                    std::min(length, dataSize - int(received.size())));
     if (received.size() < dataSize)
         return;
     if (dataTarget)

@@ -48,10 +48,10 @@ K3Emulator::K3Emulator()
 QList<K3Emulator::Node> K3Emulator::defaultNodes()
 {
     return {
-        {"k3emu/if0", Vid, Pid, 0x0001, 0x0006, Role::Other},
-        {"k3emu/if1", Vid, Pid, 0xff01, 0x0001, Role::Command},
-        {"k3emu/if2", Vid, Pid, 0xff02, 0x0001, Role::Event},
-        {"k3emu/if3", Vid, Pid, 0x000c, 0x0001, Role::Other},
+            {"k3emu/if0", Vid, Pid, 0x0001, 0x0006, Role::Other},
+            {"k3emu/if1", Vid, Pid, 0xff01, 0x0001, Role::Command},
+            {"k3emu/if2", Vid, Pid, 0xff02, 0x0001, Role::Event},
+            {"k3emu/if3", Vid, Pid, 0x000c, 0x0001, Role::Other},
     };
 }
 
@@ -173,7 +173,8 @@ void K3Emulator::clearWireLog()
 bool K3Emulator::waitForWireLog(int count, int timeoutMs) const
 {
     std::unique_lock<std::mutex> lock(mutex);
-    return changed.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return records.size() >= count; });
+    return changed.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                            [&] { return records.size() >= count; });
 }
 
 int K3Emulator::openHandles() const
@@ -288,9 +289,10 @@ int K3Emulator::getFeature(hid_device *handle, uchar *data, size_t length)
         return int(size);
     }
     const size_t size = std::min(length, FeatureReportSize);
-    const QByteArray reply = trip(Fault::GarbageReplies)
-        ? garbage(8)
-        : QByteArray(reinterpret_cast<const char *>(keyboard.reply().data()), 8);
+    const QByteArray reply =
+            trip(Fault::GarbageReplies)
+                    ? garbage(8)
+                    : QByteArray(reinterpret_cast<const char *>(keyboard.reply().data()), 8);
     data[0] = 0;
     std::copy_n(reply.constData(), size - ReportIdSize, data + ReportIdSize);
     log(Kind::FeatureIn, data, size);
@@ -304,8 +306,9 @@ int K3Emulator::write(hid_device *handle, const uchar *data, size_t length)
     if (!valid(handle, Role::Command) || length < ReportIdSize || trip(Fault::DataOutFails))
         return -1;
     log(Kind::DataOut, data, length);
-    keyboard.receiveData(data + ReportIdSize,
-                         int(std::min(length - ReportIdSize, size_t(EmulatedKeyboard::DataReportSize))));
+    keyboard.receiveData(
+            data + ReportIdSize,
+            int(std::min(length - ReportIdSize, size_t(EmulatedKeyboard::DataReportSize))));
     return int(length);
 }
 
@@ -363,7 +366,8 @@ bool K3Emulator::trip(Fault fault)
 
 void K3Emulator::log(Kind kind, const uchar *data, size_t length)
 {
-    records.append({clock.nsecsElapsed(), kind, QByteArray(reinterpret_cast<const char *>(data), qsizetype(length))});
+    records.append({clock.nsecsElapsed(), kind,
+                    QByteArray(reinterpret_cast<const char *>(data), qsizetype(length))});
     changed.notify_all();
 }
 

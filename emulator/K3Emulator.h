@@ -27,7 +27,7 @@ public:
     enum class Kind { FeatureOut, FeatureIn, DataOut, DataIn, Event };
     struct Record
     {
-        qint64 nsecs;    // monotonic, since the emulator was created
+        qint64 nsecs; // monotonic, since the emulator was created
         Kind kind;
         QByteArray bytes; // as passed to or returned by hidapi (feature reports with their report ID)
         bool toDevice() const { return kind == Kind::FeatureOut || kind == Kind::DataOut; }

@@ -14,6 +14,7 @@ WireLogFile::~WireLogFile()
         return;
     for (const K3Emulator::Record &record : K3Emulator::instance().wireLog()) {
         if (record.toDevice())
-            file.write((record.kind == K3Emulator::Kind::FeatureOut ? "F " : "D ") + record.bytes.toHex(' ').toUpper() + '\n');
+            file.write((record.kind == K3Emulator::Kind::FeatureOut ? "F " : "D ")
+                       + record.bytes.toHex(' ').toUpper() + '\n');
     }
 }

@@ -46,4 +46,4 @@ void fail(const char *what, const QByteArray &detail)
     std::abort();
 }
 
-}
+} // namespace FuzzSupport

@@ -25,10 +25,10 @@ void writeFile(const QString &path, const QByteArray &bytes);
 // A property that must hold; otherwise the input is reported as a finding.
 [[noreturn]] void fail(const char *what, const QByteArray &detail = QByteArray());
 
-}
+} // namespace FuzzSupport
 
-#define FUZZ_CHECK(condition, detail)                                                               \
-    do {                                                                                            \
-        if (!(condition))                                                                           \
-            FuzzSupport::fail(#condition, detail);                                                  \
+#define FUZZ_CHECK(condition, detail)              \
+    do {                                           \
+        if (!(condition))                          \
+            FuzzSupport::fail(#condition, detail); \
     } while (false)

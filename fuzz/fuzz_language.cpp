@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzSupport::writeFile(folder + QStringLiteral("/lang_031000.ini"), input);
     const LanguageFiles files(folder);
     const LanguageFiles::Texts texts = files.load(QStringLiteral("031000"));
-    FUZZ_CHECK(!texts.strings.isEmpty() && texts.strings.size() <= 1 + SettingsValues::kMaxCount, input);
+    FUZZ_CHECK(!texts.strings.isEmpty() && texts.strings.size() <= 1 + SettingsValues::kMaxCount,
+               input);
     FUZZ_CHECK(texts.messages.size() == 4, input);
     FUZZ_CHECK(files.menu().value(QStringLiteral("ENGLISH")) == QStringLiteral("031000"), input);
     QDir(folder).removeRecursively();

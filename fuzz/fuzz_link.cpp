@@ -22,7 +22,10 @@ namespace {
 class Input
 {
 public:
-    Input(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
+    Input(const uint8_t *data, size_t size)
+        : m_data(data)
+        , m_size(size)
+    {}
     bool atEnd() const { return m_at >= m_size; }
     uchar byte() { return m_at < m_size ? m_data[m_at++] : 0; }
     QByteArray bytes(int count)
@@ -109,10 +112,18 @@ void replyCommand(Input &in, uchar code, QByteArray &detail)
     // What the link presets the reply with, then what arrives over it.
     std::array<uchar, 9> expected{};
     switch (code) {
-    case O82: expected = {0, code, o[0], o[1], o[2], 0, 0x55, 0xAA, 0}; break;
-    case S84: expected = {0, code, o[0], 0, 0, 0, 0x55, 0xAA, 0}; break;
-    case L88: expected = {0, code, o[0], o[1], o[2], o[3], o[4], o[5], 0}; break;
-    default: expected = {0, code, 0, 0, 0, 0, 0x55, 0xAA, 0}; break;
+    case O82:
+        expected = {0, code, o[0], o[1], o[2], 0, 0x55, 0xAA, 0};
+        break;
+    case S84:
+        expected = {0, code, o[0], 0, 0, 0, 0x55, 0xAA, 0};
+        break;
+    case L88:
+        expected = {0, code, o[0], o[1], o[2], o[3], o[4], o[5], 0};
+        break;
+    default:
+        expected = {0, code, 0, 0, 0, 0, 0x55, 0xAA, 0};
+        break;
     }
     std::copy_n(reply.constData(), qMin<qsizetype>(9, reply.size()), expected.begin());
     if (Hid_Thread::isEncode())
@@ -127,7 +138,8 @@ void replyCommand(Input &in, uchar code, QByteArray &detail)
         uchar mode = 7;
         l.hid_80H_GetFWVersion(version, mode);
         got = QByteArray::number(version) + ' ' + QByteArray::number(mode);
-        want = QByteArray::number(expected[2] << 8 | expected[3]) + ' ' + QByteArray::number((expected[4] >> 1) & 1);
+        want = QByteArray::number(expected[2] << 8 | expected[3]) + ' '
+               + QByteArray::number((expected[4] >> 1) & 1);
         break;
     }
     case O82:
@@ -180,13 +192,24 @@ void dataCommand(Input &in, uchar code, QByteArray &detail)
     uchar *data = reinterpret_cast<uchar *>(buffer.data());
     Hid_Thread &l = link().thread;
     switch (code) {
-    case 0x8C: l.hid_8CH_GetKeyMatrix_1(data); break;
-    case 0x8D: l.hid_8DH_GetKeyMatrix_2(data); break;
-    case 0x90: l.hid_90H_GetMacroKey(arg1, data); break;
-    case 0x92: l.hid_92H_GetUserPicture(arg1, arg2, data); break;
-    default: l.hid_B0H_GetSevenColor(data); break;
+    case 0x8C:
+        l.hid_8CH_GetKeyMatrix_1(data);
+        break;
+    case 0x8D:
+        l.hid_8DH_GetKeyMatrix_2(data);
+        break;
+    case 0x90:
+        l.hid_90H_GetMacroKey(arg1, data);
+        break;
+    case 0x92:
+        l.hid_92H_GetUserPicture(arg1, arg2, data);
+        break;
+    default:
+        l.hid_B0H_GetSevenColor(data);
+        break;
     }
-    FUZZ_CHECK(buffer == expected, detail + "\ngot " + buffer.toHex() + "\nwant " + expected.toHex());
+    FUZZ_CHECK(buffer == expected,
+               detail + "\ngot " + buffer.toHex() + "\nwant " + expected.toHex());
 }
 
 int eventRecords()
@@ -238,7 +261,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     Hid_Thread::setEncode(false);
     const QDeadlineTimer deadline(5000);
-    while ((eventRecords() < events || link().sink.count() < expectedCalls.size()) && !deadline.hasExpired())
+    while ((eventRecords() < events || link().sink.count() < expectedCalls.size())
+           && !deadline.hasExpired())
         QThread::usleep(50);
     FUZZ_CHECK(eventRecords() == events, detail);
     const QList<QByteArray> calls = link().sink.takeCalls();

@@ -85,10 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     checkEncoding(lines, names);
     FUZZ_CHECK(library.saveSteps(name, lines) == FileFailure::None, input);
     QFile::remove(folder + u'/' + copy + QStringLiteral(".bin"));
-    FUZZ_CHECK(QFile::copy(folder + u'/' + name + QStringLiteral(".bin"), folder + u'/' + copy + QStringLiteral(".bin")),
+    FUZZ_CHECK(QFile::copy(folder + u'/' + name + QStringLiteral(".bin"),
+                           folder + u'/' + copy + QStringLiteral(".bin")),
                input);
     const QStringList reread = library.steps(copy);
-    FUZZ_CHECK(reread == lines, input.toHex() + "\n" + reread.join(QLatin1Char('\n')).toUtf8().toHex());
+    FUZZ_CHECK(reread == lines,
+               input.toHex() + "\n" + reread.join(QLatin1Char('\n')).toUtf8().toHex());
 
     library.remove(name);
     library.remove(copy);

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString folder = FuzzSupport::scratchFolder() + QStringLiteral("/tables%1").arg(++run);
     QDir().mkpath(folder);
     const QString suffix = QString::number(run % 3);
-    FuzzSupport::writeFile(folder + QStringLiteral("/HWDef") + suffix + QStringLiteral(".bin"), input);
+    FuzzSupport::writeFile(folder + QStringLiteral("/HWDef") + suffix + QStringLiteral(".bin"),
+                           input);
     FuzzSupport::writeFile(folder + QStringLiteral("/HWDef.bin"), input);
     FuzzSupport::writeFile(folder + QStringLiteral("/KeyCodeDef.bin"), input);
 

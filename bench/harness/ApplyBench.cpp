@@ -50,15 +50,15 @@ bool measure(BenchSession &session, Scenario &s)
     s.floorMs.append(WireFloor::floorMs(EmulatorWire::reports(sent)));
     s.reports = int(sent.size());
     note(QStringLiteral("apply: %1: %2 ms, floor %3 ms")
-             .arg(s.measure)
-             .arg(s.latencyMs.last(), 0, 'f', 1)
-             .arg(s.floorMs.last(), 0, 'f', 1));
+                 .arg(s.measure)
+                 .arg(s.latencyMs.last(), 0, 'f', 1)
+                 .arg(s.floorMs.last(), 0, 'f', 1));
     if (qEnvironmentVariableIsSet("K3_BENCH_TRACE")) {
         for (const EmulatorWire::Sent &r : sent)
             note(QStringLiteral("  %1 ms %2 %3")
-                     .arg((r.nsecs - clickNs) / 1e6, 8, 'f', 2)
-                     .arg(r.data ? "data " : "block")
-                     .arg(r.command, 2, 16, QLatin1Char('0')));
+                         .arg((r.nsecs - clickNs) / 1e6, 8, 'f', 2)
+                         .arg(r.data ? "data " : "block")
+                         .arg(r.command, 2, 16, QLatin1Char('0')));
     }
     return true;
 }
@@ -68,9 +68,15 @@ Row row(const Scenario &s)
     const double latency = Stats::median(s.latencyMs);
     const double floor = Stats::median(s.floorMs);
     const double ratio = floor > 0 ? latency / floor : 0;
-    return {QStringLiteral("%1 (%2 reports, median of %3)").arg(s.measure).arg(s.reports).arg(s.latencyMs.size()),
-            formatMs(latency), formatMs(floor) + QStringLiteral(" protocol floor"), formatRatio(ratio),
-            QStringLiteral("≤ %1").arg(Goal), Row::check(!s.latencyMs.isEmpty() && ratio <= Goal)};
+    return {QStringLiteral("%1 (%2 reports, median of %3)")
+                    .arg(s.measure)
+                    .arg(s.reports)
+                    .arg(s.latencyMs.size()),
+            formatMs(latency),
+            formatMs(floor) + QStringLiteral(" protocol floor"),
+            formatRatio(ratio),
+            QStringLiteral("≤ %1").arg(Goal),
+            Row::check(!s.latencyMs.isEmpty() && ratio <= Goal)};
 }
 
 } // namespace
@@ -83,12 +89,27 @@ QList<Row> applyBench(int repetitions)
         return {};
     }
     QList<Scenario> scenarios{
-        {QStringLiteral("apply-all click → last report: lighting, built-in effect"), BenchSession::LightingPage,
-         [](BenchSession &b) { b.chooseLighting(WaveEffect); }, &BenchSession::clickApplyAll, {}, {}, 0},
-        {QStringLiteral("apply-all click → last report: lighting, user picture"), BenchSession::LightingPage,
-         [](BenchSession &b) { b.chooseLighting(-1, SecondPicture); }, &BenchSession::clickApplyAll, {}, {}, 0},
-        {QStringLiteral("key page apply click → last report: key matrix"), BenchSession::KeyPage,
-         [](BenchSession &) {}, &BenchSession::clickKeyPageApply, {}, {}, 0},
+            {QStringLiteral("apply-all click → last report: lighting, built-in effect"),
+             BenchSession::LightingPage,
+             [](BenchSession &b) { b.chooseLighting(WaveEffect); },
+             &BenchSession::clickApplyAll,
+             {},
+             {},
+             0},
+            {QStringLiteral("apply-all click → last report: lighting, user picture"),
+             BenchSession::LightingPage,
+             [](BenchSession &b) { b.chooseLighting(-1, SecondPicture); },
+             &BenchSession::clickApplyAll,
+             {},
+             {},
+             0},
+            {QStringLiteral("key page apply click → last report: key matrix"),
+             BenchSession::KeyPage,
+             [](BenchSession &) {},
+             &BenchSession::clickKeyPageApply,
+             {},
+             {},
+             0},
     };
     for (int rep = 0; rep < repetitions; ++rep) {
         for (Scenario &s : scenarios) {

@@ -20,7 +20,8 @@ const QQuickItem *button(const QQuickItem *scope, const QString &text)
     for (const QQuickItem *child : scope->childItems()) {
         if (!child->isVisible())
             continue;
-        if (QByteArray(child->metaObject()->className()).startsWith("TextButton") && child->property("text") == text)
+        if (QByteArray(child->metaObject()->className()).startsWith("TextButton")
+            && child->property("text") == text)
             return child;
         if (const QQuickItem *found = button(child, text))
             return found;
@@ -37,11 +38,17 @@ bool BenchSession::startOnLightingPage()
 
 bool BenchSession::showPage(Page page)
 {
-    QObject *area = call(root(), "getDevItem", {0}).value<QObject *>()->property("pageArea").value<QObject *>();
+    QObject *area = call(root(), "getDevItem", {0})
+                            .value<QObject *>()
+                            ->property("pageArea")
+                            .value<QObject *>();
     QMetaObject::invokeMethod(area, "show", Q_ARG(QVariant, int(page)));
     return QTest::qWaitFor(
-        [area, page] { return area->property("openPage").toInt() == page && !area->property("sliding").toBool(); },
-        SlideTimeoutMs);
+            [area, page] {
+                return area->property("openPage").toInt() == page
+                       && !area->property("sliding").toBool();
+            },
+            SlideTimeoutMs);
 }
 
 void BenchSession::chooseLighting(int effect, int picture)

@@ -25,4 +25,4 @@ QList<WireFloor::Report> reports(const QList<Sent> &sent);
 // Waits (processing events) until something was sent and then nothing for quietMs.
 bool waitForQuiet(int quietMs, int timeoutMs);
 
-}
+} // namespace EmulatorWire

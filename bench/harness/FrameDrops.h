@@ -25,4 +25,4 @@ struct Count
 // per frame period.
 Count count(const QList<Frame> &frames, int intervalMs);
 
-}
+} // namespace FrameDrops

@@ -38,13 +38,16 @@ QList<Row> hotPathsBench(int minTimeTenths)
         return {};
     }
     QList<Row> rows;
-    const QJsonArray benchmarks = QJsonDocument::fromJson(process.readAllStandardOutput())["benchmarks"].toArray();
+    const QJsonArray benchmarks =
+            QJsonDocument::fromJson(process.readAllStandardOutput())["benchmarks"].toArray();
     for (const QJsonValue &entry : benchmarks) {
         const QJsonObject b = entry.toObject();
-        rows.append({QStringLiteral("hot path %1: %2").arg(b["name"].toString(), b["label"].toString()),
-                      perCall(b["cpu_time"].toDouble(), b["time_unit"].toString()) + QStringLiteral(" CPU per call"),
-                      QStringLiteral("%1 iterations").arg(b["iterations"].toInteger()), QString(), QString(),
-                      Row::Met::NoGoal});
+        rows.append(
+                {QStringLiteral("hot path %1: %2").arg(b["name"].toString(), b["label"].toString()),
+                 perCall(b["cpu_time"].toDouble(), b["time_unit"].toString())
+                         + QStringLiteral(" CPU per call"),
+                 QStringLiteral("%1 iterations").arg(b["iterations"].toInteger()), QString(),
+                 QString(), Row::Met::NoGoal});
     }
     return rows;
 }

@@ -45,8 +45,8 @@ public:
         const QString trayer = QStandardPaths::findExecutable(QStringLiteral("trayer"));
         if (trayer.isEmpty())
             return;
-        m_process.start(trayer, {"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "200",
-                                 "--heighttype", "pixel", "--height", "32"});
+        m_process.start(trayer, {"--edge", "top", "--align", "right", "--widthtype", "pixel",
+                                 "--width", "200", "--heighttype", "pixel", "--height", "32"});
         m_process.waitForStarted();
     }
     ~Tray()
@@ -54,7 +54,10 @@ public:
         m_process.kill();
         m_process.waitForFinished();
     }
-    bool available() const { return QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, TrayWaitMs); }
+    bool available() const
+    {
+        return QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, TrayWaitMs);
+    }
 
 private:
     QProcess m_process;
@@ -79,12 +82,15 @@ QList<Row> idleBench(int seconds)
     const bool hidden = !session.program().window().isVisible();
     QTest::qWait(SettleMs);
     const double tucked = idleLoad(seconds);
-    note(QStringLiteral("idle: %1 %2").arg(hidden ? "hidden" : "minimised (no tray)", percent(tucked)));
+    note(QStringLiteral("idle: %1 %2")
+                 .arg(hidden ? "hidden" : "minimised (no tray)", percent(tucked)));
     return {
-        {QStringLiteral("idle CPU, window shown, event monitor running (%1 s)").arg(seconds), percent(shown), QString(),
-         QString(), QStringLiteral("≤ %1 %").arg(ShownGoal), Row::check(shown <= ShownGoal)},
-        {QStringLiteral("idle CPU, window hidden to the tray (%1 s)").arg(seconds), percent(tucked),
-         hasTray && hidden ? QString() : QStringLiteral("no tray: minimised"), QString(),
-         QStringLiteral("≤ %1 %").arg(HiddenGoal), Row::check(hasTray && hidden && tucked <= HiddenGoal)},
+            {QStringLiteral("idle CPU, window shown, event monitor running (%1 s)").arg(seconds),
+             percent(shown), QString(), QString(), QStringLiteral("≤ %1 %").arg(ShownGoal),
+             Row::check(shown <= ShownGoal)},
+            {QStringLiteral("idle CPU, window hidden to the tray (%1 s)").arg(seconds),
+             percent(tucked), hasTray && hidden ? QString() : QStringLiteral("no tray: minimised"),
+             QString(), QStringLiteral("≤ %1 %").arg(HiddenGoal),
+             Row::check(hasTray && hidden && tucked <= HiddenGoal)},
     };
 }

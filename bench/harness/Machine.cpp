@@ -25,12 +25,14 @@ QByteArray field(const QByteArray &text, const QByteArray &name)
 
 QString Machine::description()
 {
-    const QByteArray memory = field(procFile(QStringLiteral("meminfo")), "MemTotal").split(' ').value(0);
+    const QByteArray memory =
+            field(procFile(QStringLiteral("meminfo")), "MemTotal").split(' ').value(0);
     return QStringLiteral("%1, %2 logical CPUs, %3 GB memory; %4 %5; Qt %6")
-        .arg(QString::fromLatin1(field(procFile(QStringLiteral("cpuinfo")), "model name")))
-        .arg(QThread::idealThreadCount())
-        .arg(memory.toDouble() / 1024 / 1024, 0, 'f', 1)
-        .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(), QString::fromLatin1(qVersion()));
+            .arg(QString::fromLatin1(field(procFile(QStringLiteral("cpuinfo")), "model name")))
+            .arg(QThread::idealThreadCount())
+            .arg(memory.toDouble() / 1024 / 1024, 0, 'f', 1)
+            .arg(QSysInfo::prettyProductName(), QSysInfo::kernelVersion(),
+                 QString::fromLatin1(qVersion()));
 }
 
 QString Machine::loadAverage()

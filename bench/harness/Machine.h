@@ -9,4 +9,4 @@ QString description();
 // The three load averages of /proc/loadavg.
 QString loadAverage();
 
-}
+} // namespace Machine

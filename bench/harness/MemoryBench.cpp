@@ -36,13 +36,19 @@ QList<Row> memoryBench(int cycles)
         if (cycle == FirstMark)
             firstKb = ProcessStats::residentKb();
         if (cycle % 100 == 0)
-            note(QStringLiteral("memory: %1 cycles, %2 MB").arg(cycle).arg(ProcessStats::residentKb() / 1024.0, 0, 'f', 1));
+            note(QStringLiteral("memory: %1 cycles, %2 MB")
+                         .arg(cycle)
+                         .arg(ProcessStats::residentKb() / 1024.0, 0, 'f', 1));
     }
     const qint64 lastKb = ProcessStats::residentKb();
     const double growth = firstKb > 0 ? 100.0 * (lastKb - firstKb) / firstKb : 0;
-    return {{QStringLiteral("resident memory after %1 → %2 apply-all cycles").arg(FirstMark).arg(cycles),
+    return {{QStringLiteral("resident memory after %1 → %2 apply-all cycles")
+                     .arg(FirstMark)
+                     .arg(cycles),
              QString::number(lastKb / 1024.0, 'f', 1) + QStringLiteral(" MB"),
-             QString::number(firstKb / 1024.0, 'f', 1) + QStringLiteral(" MB after %1").arg(FirstMark),
+             QString::number(firstKb / 1024.0, 'f', 1)
+                     + QStringLiteral(" MB after %1").arg(FirstMark),
              QStringLiteral("%1%2 %").arg(growth >= 0 ? "+" : "").arg(growth, 0, 'f', 1),
-             QStringLiteral("≤ +%1 %").arg(GrowthGoalPercent), Row::check(firstKb > 0 && growth <= GrowthGoalPercent)}};
+             QStringLiteral("≤ +%1 %").arg(GrowthGoalPercent),
+             Row::check(firstKb > 0 && growth <= GrowthGoalPercent)}};
 }

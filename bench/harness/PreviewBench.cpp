@@ -26,9 +26,10 @@ constexpr int WarmUpMs = 500;
 constexpr int MaxTickPauseMs = 40;
 // Keys a fast typist presses, for the effects that answer key presses.
 const int TypedKeys[] = {4, 22, 7, 9, 10, 11, 13, 14, 15, 40, 44, 30, 33, 36, 39, 45};
-const char *const EffectNames[] = {"STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
-                                   "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING",
-                                   "MARQUEE CIRCLE", "SPOTLIGHT"};
+const char *const EffectNames[] = {
+        "STATIC",         "BREATHING",          "WAVE", "INDUCTION DARKEN", "MARQUEE",
+        "RIPPLE",         "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING",
+        "MARQUEE CIRCLE", "SPOTLIGHT"};
 
 void runEventLoop(int ms)
 {
@@ -41,7 +42,8 @@ void runEventLoop(int ms)
 QObject *effectTimer(QObject *controller)
 {
     for (QObject *child : controller->children()) {
-        if (child->property("repeat").toBool() && child->metaObject()->indexOfSignal("triggered()") >= 0)
+        if (child->property("repeat").toBool()
+            && child->metaObject()->indexOfSignal("triggered()") >= 0)
             return child;
     }
     return nullptr;
@@ -82,9 +84,12 @@ PageRun runPage(myQQuickView *view, QObject *controller, int intervalMs)
     Typist typist(view, 4 * intervalMs);
     runEventLoop(WarmUpMs);
     QElapsedTimer clock;
-    const auto frames = QObject::connect(view->quickWindow(), &QQuickWindow::afterRendering, view, [&] {
-        run.frames.append({clock.nsecsElapsed(), ProcessStats::threadRunQueueWaitNs()});
-    }, Qt::DirectConnection);
+    const auto frames = QObject::connect(
+            view->quickWindow(), &QQuickWindow::afterRendering, view,
+            [&] {
+                run.frames.append({clock.nsecsElapsed(), ProcessStats::threadRunQueueWaitNs()});
+            },
+            Qt::DirectConnection);
     const int ticks = controller->property("tickCount").toInt();
     const qint64 cpu = ProcessStats::threadCpuTimeNs();
     clock.start();
@@ -96,7 +101,8 @@ PageRun runPage(myQQuickView *view, QObject *controller, int intervalMs)
 }
 
 // The page's tick called at the timer's pace by the bench, each call timed.
-QList<double> timeTicks(myQQuickView *view, QObject *controller, QObject *timer, int intervalMs, int ticks)
+QList<double> timeTicks(myQQuickView *view, QObject *controller, QObject *timer, int intervalMs,
+                        int ticks)
 {
     timer->setProperty("running", false);
     QList<double> costs;
@@ -156,35 +162,43 @@ QList<Row> previewBench(int ticks)
         const QList<double> costs = timeTicks(view, controller, timer, interval, ticks);
         const double median = Stats::median(costs);
         const double worst = Stats::maximum(costs);
-        note(QStringLiteral("preview: 0x%1 %2, %3 ms: tick median %4 ms, worst %5 ms; on its timer %6 of %7 ticks, "
-                            "%8 frames at %9 ms of GUI thread each, longest gap %10 ms, %11 late, %12 of them dropped")
-                 .arg(code, 2, 16, QLatin1Char('0'))
-                 .arg(QLatin1String(EffectNames[code]))
-                 .arg(interval)
-                 .arg(median, 0, 'f', 3)
-                 .arg(worst, 0, 'f', 3)
-                 .arg(run.ticks)
-                 .arg(RunMs / interval)
-                 .arg(run.frames.size())
-                 .arg(run.frames.isEmpty() ? 0 : run.cpuMs / run.frames.size(), 0, 'f', 1)
-                 .arg(d.longestGapMs, 0, 'f', 1)
-                 .arg(d.late)
-                 .arg(d.dropped));
+        note(QStringLiteral("preview: 0x%1 %2, %3 ms: tick median %4 ms, worst %5 ms; on its timer "
+                            "%6 of %7 ticks, "
+                            "%8 frames at %9 ms of GUI thread each, longest gap %10 ms, %11 late, "
+                            "%12 of them dropped")
+                     .arg(code, 2, 16, QLatin1Char('0'))
+                     .arg(QLatin1String(EffectNames[code]))
+                     .arg(interval)
+                     .arg(median, 0, 'f', 3)
+                     .arg(worst, 0, 'f', 3)
+                     .arg(run.ticks)
+                     .arg(RunMs / interval)
+                     .arg(run.frames.size())
+                     .arg(run.frames.isEmpty() ? 0 : run.cpuMs / run.frames.size(), 0, 'f', 1)
+                     .arg(d.longestGapMs, 0, 'f', 1)
+                     .arg(d.late)
+                     .arg(d.dropped));
         const double ratio = worst / interval;
-        rows.append({QStringLiteral("preview tick, 0x%1 %2 (%3 ticks)")
+        rows.append(
+                {QStringLiteral("preview tick, 0x%1 %2 (%3 ticks)")
                          .arg(code, 2, 16, QLatin1Char('0'))
                          .arg(QLatin1String(EffectNames[code]))
                          .arg(costs.size()),
-                     QStringLiteral("median %1, worst %2").arg(formatMs(median, 3), formatMs(worst, 3)),
-                     QStringLiteral("%1 ms interval").arg(interval), formatRatio(ratio),
-                     QStringLiteral("worst ≤ %1").arg(TickGoal), Row::check(!costs.isEmpty() && ratio <= TickGoal)});
+                 QStringLiteral("median %1, worst %2").arg(formatMs(median, 3), formatMs(worst, 3)),
+                 QStringLiteral("%1 ms interval").arg(interval), formatRatio(ratio),
+                 QStringLiteral("worst ≤ %1").arg(TickGoal),
+                 Row::check(!costs.isEmpty() && ratio <= TickGoal)});
     }
-    rows.append({QStringLiteral("preview ticks run on the page's timer, all effects at the fastest speed"),
+    rows.append({QStringLiteral(
+                         "preview ticks run on the page's timer, all effects at the fastest speed"),
                  QStringLiteral("%1 of %2").arg(ticksRun).arg(ticksWanted), QString(),
                  formatRatio(double(ticksRun) / ticksWanted), QString(), Row::Met::NoGoal});
-    rows.append({QStringLiteral("preview frames dropped at the fastest speed, all effects (%1 s each)").arg(RunMs / 1000),
-                 QStringLiteral("%1 of %2").arg(all.dropped).arg(frames),
-                 QStringLiteral("%1 more late while other processes held the CPU").arg(all.late - all.dropped),
-                 QString(), QStringLiteral("0"), Row::check(frames > 0 && all.dropped == 0)});
+    rows.append(
+            {QStringLiteral("preview frames dropped at the fastest speed, all effects (%1 s each)")
+                     .arg(RunMs / 1000),
+             QStringLiteral("%1 of %2").arg(all.dropped).arg(frames),
+             QStringLiteral("%1 more late while other processes held the CPU")
+                     .arg(all.late - all.dropped),
+             QString(), QStringLiteral("0"), Row::check(frames > 0 && all.dropped == 0)});
     return rows;
 }

@@ -26,7 +26,9 @@ QString metText(Row::Met met)
 
 QString Row::toLine() const
 {
-    const QString metField = met == Met::Yes ? QStringLiteral("yes") : met == Met::No ? QStringLiteral("no") : QString();
+    const QString metField = met == Met::Yes  ? QStringLiteral("yes")
+                             : met == Met::No ? QStringLiteral("no")
+                                              : QString();
     return QStringList{measure, figure, reference, ratio, goal, metField}.join(u'\t');
 }
 
@@ -35,8 +37,14 @@ bool Row::fromLine(const QString &line, Row &row)
     const QStringList fields = line.split(u'\t');
     if (fields.size() != Fields)
         return false;
-    row = {fields[0], fields[1], fields[2], fields[3], fields[4],
-           fields[5] == QLatin1String("yes") ? Met::Yes : fields[5] == QLatin1String("no") ? Met::No : Met::NoGoal};
+    row = {fields[0],
+           fields[1],
+           fields[2],
+           fields[3],
+           fields[4],
+           fields[5] == QLatin1String("yes")  ? Met::Yes
+           : fields[5] == QLatin1String("no") ? Met::No
+                                              : Met::NoGoal};
     return true;
 }
 
@@ -50,10 +58,12 @@ void printRows(const QList<Row> &rows)
 
 QString table(const QList<Row> &rows)
 {
-    QList<QStringList> cells{{QStringLiteral("measure"), QStringLiteral("k3config"), QStringLiteral("compared with"),
-                              QStringLiteral("ratio"), QStringLiteral("goal"), QStringLiteral("met")}};
+    QList<QStringList> cells{{QStringLiteral("measure"), QStringLiteral("k3config"),
+                              QStringLiteral("compared with"), QStringLiteral("ratio"),
+                              QStringLiteral("goal"), QStringLiteral("met")}};
     for (const Row &row : rows)
-        cells.append({row.measure, row.figure, row.reference, row.ratio, row.goal, metText(row.met)});
+        cells.append(
+                {row.measure, row.figure, row.reference, row.ratio, row.goal, metText(row.met)});
     QList<qsizetype> widths(Fields, 3);
     for (const QStringList &line : cells)
         for (int i = 0; i < Fields; ++i)
@@ -68,7 +78,8 @@ QString table(const QList<Row> &rows)
             QStringList rule;
             for (int i = 0; i < Fields; ++i)
                 rule.append(QString(widths[i], u'-'));
-            text += QStringLiteral("|-") + rule.join(QStringLiteral("-|-")) + QStringLiteral("-|\n");
+            text += QStringLiteral("|-") + rule.join(QStringLiteral("-|-"))
+                    + QStringLiteral("-|\n");
         }
     }
     return text;

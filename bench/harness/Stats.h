@@ -9,4 +9,4 @@ namespace Stats {
 double median(QList<double> values);
 double maximum(const QList<double> &values);
 
-}
+} // namespace Stats

@@ -6,8 +6,8 @@
 // What the protocol itself costs for a run of reports sent to the keyboard.
 namespace WireFloor {
 
-constexpr double DataPauseMs = 8;  // after every outgoing data report
-constexpr double TokenPollMs = 8;  // the next command finds the token at a poll
+constexpr double DataPauseMs = 8; // after every outgoing data report
+constexpr double TokenPollMs = 8; // the next command finds the token at a poll
 
 struct Report
 {
@@ -20,4 +20,4 @@ struct Report
 // block after the first.
 double floorMs(const QList<Report> &reports);
 
-}
+} // namespace WireFloor

@@ -35,12 +35,12 @@ const char *const TableOrder[] = {"startup", "apply", "preview", "idle", "memory
 const std::map<QString, Part> &parts()
 {
     static const std::map<QString, Part> all{
-        {QStringLiteral("hotpaths"), {5, 1, hotPathsBench}},
-        {QStringLiteral("startup"), {9, 3, startupBench}},
-        {QStringLiteral("apply"), {7, 2, applyBench}},
-        {QStringLiteral("preview"), {300, 50, previewBench}},
-        {QStringLiteral("idle"), {60, 10, idleBench}},
-        {QStringLiteral("memory"), {1000, 100, memoryBench}},
+            {QStringLiteral("hotpaths"), {5, 1, hotPathsBench}},
+            {QStringLiteral("startup"), {9, 3, startupBench}},
+            {QStringLiteral("apply"), {7, 2, applyBench}},
+            {QStringLiteral("preview"), {300, 50, previewBench}},
+            {QStringLiteral("idle"), {60, 10, idleBench}},
+            {QStringLiteral("memory"), {1000, 100, memoryBench}},
     };
     return all;
 }
@@ -50,7 +50,8 @@ int usage()
     QStringList names;
     for (const auto &[name, part] : parts())
         names.append(name);
-    note(QStringLiteral("usage: k3bench all [quick] | k3bench %1 [count]").arg(names.join(QStringLiteral(" | "))));
+    note(QStringLiteral("usage: k3bench all [quick] | k3bench %1 [count]")
+                 .arg(names.join(QStringLiteral(" | "))));
     return 2;
 }
 
@@ -65,17 +66,20 @@ int runAll(bool quick)
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QCoreApplication::applicationFilePath(),
-                      {QLatin1String(name), QString::number(quick ? part.quickCount : part.defaultCount)});
+                      {QLatin1String(name),
+                       QString::number(quick ? part.quickCount : part.defaultCount)});
         process.waitForFinished(-1);
         complete = complete && process.exitCode() == 0;
-        for (const QString &line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+        for (const QString &line :
+             QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
             Row row;
             if (Row::fromLine(line, row))
                 rows.append(row);
         }
     }
     QTextStream out(stdout);
-    out << "k3config performance, " << started.toString(Qt::ISODate) << (quick ? " (quick counts)" : "") << '\n'
+    out << "k3config performance, " << started.toString(Qt::ISODate)
+        << (quick ? " (quick counts)" : "") << '\n'
         << Machine::description() << '\n'
         << "load average before " << loadBefore << ", after " << Machine::loadAverage() << "\n\n"
         << table(rows);

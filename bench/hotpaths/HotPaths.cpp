@@ -60,7 +60,8 @@ BENCHMARK(macroEncoding);
 
 void blockScrambler(benchmark::State &state)
 {
-    std::array<uchar, BlockScrambler::BlockSize> block{0x08, 0x02, 0x3F, 0x03, 0x00, 0x07, 0x00, 0x00};
+    std::array<uchar, BlockScrambler::BlockSize> block{0x08, 0x02, 0x3F, 0x03,
+                                                       0x00, 0x07, 0x00, 0x00};
     const std::array<uchar, BlockScrambler::BlockSize> code{};
     for (auto _ : state) {
         BlockScrambler::scramble(block.data(), code.data());
@@ -80,7 +81,8 @@ void parseShipped(benchmark::State &state, const QString &name)
         LegacyIniCodec::parse(file, map);
         benchmark::DoNotOptimize(map);
     }
-    state.SetLabel(QStringLiteral("%1, %2 bytes, every key").arg(name).arg(file.size()).toStdString());
+    state.SetLabel(
+            QStringLiteral("%1, %2 bytes, every key").arg(name).arg(file.size()).toStdString());
 }
 
 void parseProfile(benchmark::State &state)
@@ -101,7 +103,9 @@ void readProfileValues(benchmark::State &state)
         for (uint picture = 0; picture < Pictures; ++picture)
             values += DeviceBlocks::storedList(profile, DeviceBlocks::pictureKey(picture)).size();
         for (int position = 0; position < Positions; ++position)
-            values += DeviceBlocks::storedList(profile, DeviceBlocks::keydefineKey(0, QString::number(position))).size();
+            values += DeviceBlocks::storedList(
+                              profile, DeviceBlocks::keydefineKey(0, QString::number(position)))
+                              .size();
         benchmark::DoNotOptimize(values);
     }
     state.SetLabel("colours, effect, 5 pictures, 128 keys from an open profile");

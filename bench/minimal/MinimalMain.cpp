@@ -14,7 +14,8 @@ class MinimalView : public QQuickWidget
 protected:
     void customEvent(QEvent *event) override
     {
-        if (event->type() == UserEvent::kType && static_cast<UserEvent *>(event)->code() == UserEvent::kStartupDone)
+        if (event->type() == UserEvent::kType
+            && static_cast<UserEvent *>(event)->code() == UserEvent::kStartupDone)
             QMetaObject::invokeMethod(rootObject(), "run", Qt::QueuedConnection);
     }
 };

@@ -12,7 +12,9 @@ void scanKeyboards(Hid_Thread &link);
 
 // A new device link on the freshly reset emulated keyboard, reporting events to `sink`; it has
 // looked for the keyboards unless told otherwise.
-std::unique_ptr<Hid_Thread> openEmulatedLink(DeviceEventSink *sink = nullptr, Scan scan = Scan::Keyboards);
+std::unique_ptr<Hid_Thread> openEmulatedLink(DeviceEventSink *sink = nullptr,
+                                             Scan scan = Scan::Keyboards);
 
-// Ends the link, with a stalled keyboard freed first so no transfer waits on it, then resets the keyboard.
+// Ends the link, with a stalled keyboard freed first so no transfer waits on it, then resets the
+// keyboard.
 void closeEmulatedLink(std::unique_ptr<Hid_Thread> &link);

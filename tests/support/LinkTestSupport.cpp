@@ -22,17 +22,23 @@ void capture(QtMsgType type, const QMessageLogContext &context, const QString &t
 
 QString line(const char *kind, const QByteArray &bytes)
 {
-    return QString::fromLatin1(kind) + QLatin1Char(' ') + QString::fromLatin1(bytes.toHex(' ').toUpper());
+    return QString::fromLatin1(kind) + QLatin1Char(' ')
+           + QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
 const char *kindName(K3Emulator::Kind kind)
 {
     switch (kind) {
-    case K3Emulator::Kind::FeatureOut: return "feature out";
-    case K3Emulator::Kind::FeatureIn: return "feature in";
-    case K3Emulator::Kind::DataOut: return "data out";
-    case K3Emulator::Kind::DataIn: return "data in";
-    case K3Emulator::Kind::Event: return "event";
+    case K3Emulator::Kind::FeatureOut:
+        return "feature out";
+    case K3Emulator::Kind::FeatureIn:
+        return "feature in";
+    case K3Emulator::Kind::DataOut:
+        return "data out";
+    case K3Emulator::Kind::DataIn:
+        return "data in";
+    case K3Emulator::Kind::Event:
+        return "event";
     }
     return "?";
 }

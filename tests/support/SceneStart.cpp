@@ -43,7 +43,8 @@ bool SceneProgram::start(int timeoutMs, KeyboardWatch watch)
         return false;
     }
     registerApplicationFonts();
-    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>(), std::move(watch));
+    m_program = std::make_unique<Program>(Widget::mainScene(), std::make_unique<NoGlobalInput>(),
+                                          std::move(watch));
     m_program->start();
     if (!QTest::qWaitForWindowExposed(&m_program->window()) || !root()) {
         m_error = QStringLiteral("the window does not show its scene");

@@ -24,8 +24,8 @@ struct Shot
 void run(LightingSession &session, const Shot &shot)
 {
     session.callPage("resetValues");
-    session.callPage("chooseColourIndex", { 7 });
-    session.callPage("chooseEffect", { shot.effect });
+    session.callPage("chooseColourIndex", {7});
+    session.callPage("chooseEffect", {shot.effect});
     for (int code : shot.keys) {
         session.pressKey(code);
         QTest::qWait(shot.spacingMs);
@@ -38,19 +38,19 @@ void paintRows(LightingSession &session)
 {
     session.callPage("resetValues");
     // With LOOP chosen the editor's colour leaves the palette alone.
-    session.callPage("chooseColourIndex", { 7 });
-    session.callPage("chooseFirstMenu", { 0 });
-    session.callPage("choosePicture", { 0 });
-    const QList<QVariantList> colours{ { 255, 255, 255 }, { 255, 0, 90 }, { 255, 120, 0 }, { 255, 230, 0 },
-                                       { 0, 230, 120 }, { 0, 170, 255 }, { 150, 60, 255 } };
+    session.callPage("chooseColourIndex", {7});
+    session.callPage("chooseFirstMenu", {0});
+    session.callPage("choosePicture", {0});
+    const QList<QVariantList> colours{{255, 255, 255}, {255, 0, 90},  {255, 120, 0}, {255, 230, 0},
+                                      {0, 230, 120},   {0, 170, 255}, {150, 60, 255}};
     // Rows by one of their keys: media keys, Esc, 1, Q, A, Z, L Ctrl.
-    const QList<int> rowKeys{ 122, 0, 17, 33, 49, 65, 81 };
+    const QList<int> rowKeys{122, 0, 17, 33, 49, 65, 81};
     QQuickItem *keyboard = session.keyboard();
     for (int row = 0; row < rowKeys.size(); ++row) {
         QQuickItem *first = session.key(rowKeys[row]);
         if (!first)
             continue;
-        session.callPage("setEditorColour", { QVariant(colours[row]) });
+        session.callPage("setEditorColour", {QVariant(colours[row])});
         const qreal y = first->y() + first->height() / 2;
         session.drag(QPointF(2, y), QPointF(keyboard->width() - 2, y));
     }
@@ -61,7 +61,8 @@ void paintRows(LightingSession &session)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString out = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
+    const QString out =
+            QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".")).absolutePath();
     QDir().mkpath(out);
 
     LightingSession session;
@@ -70,18 +71,19 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QList<Shot> shots{
-        // F5, 7, T, G, B: one ripple per row, from the middle of the keyboard.
-        { "ripple", 0x05, { 62, 36, 23, 10, 5 }, 30, 120 },
-        // Q, M, F9: drops falling one after another.
-        { "raining", 0x09, { 20, 16, 66 }, 250, 220 },
-        { "spotlight", 0x0B, {}, 0, 560 },
-        { "induction-brighten", 0x06, {}, 0, 700 },
+            // F5, 7, T, G, B: one ripple per row, from the middle of the keyboard.
+            {"ripple", 0x05, {62, 36, 23, 10, 5}, 30, 120},
+            // Q, M, F9: drops falling one after another.
+            {"raining", 0x09, {20, 16, 66}, 250, 220},
+            {"spotlight", 0x0B, {}, 0, 560},
+            {"induction-brighten", 0x06, {}, 0, 700},
     };
     for (int skin = 1; skin <= 2; ++skin) {
         session.chooseSkin(skin);
         for (const Shot &shot : shots) {
             run(session, shot);
-            session.grab().save(QStringLiteral("%1/lighting-%2-skin%3.png").arg(out, shot.name).arg(skin));
+            session.grab().save(
+                    QStringLiteral("%1/lighting-%2-skin%3.png").arg(out, shot.name).arg(skin));
         }
         paintRows(session);
         QTest::qWait(200);
@@ -90,7 +92,7 @@ int main(int argc, char *argv[])
     // The page's texts in Spanish, with the longest effect name chosen.
     session.chooseSkin(1);
     session.chooseLanguage(1);
-    run(session, { "spanish", 0x06, {}, 0, 700 });
+    run(session, {"spanish", 0x06, {}, 0, 700});
     session.grab().save(QStringLiteral("%1/lighting-spanish-skin1.png").arg(out));
     return 0;
 }

@@ -37,7 +37,7 @@ QVariant LightingSession::callPage(const char *function, const QVariantList &arg
 QQuickItem *LightingSession::key(int position) const
 {
     const int index = keyboard()->property("indexOfPosition").toList().value(position, -1).toInt();
-    return index < 0 ? nullptr : call(keyboard(), "keyItem", { index }).value<QQuickItem *>();
+    return index < 0 ? nullptr : call(keyboard(), "keyItem", {index}).value<QQuickItem *>();
 }
 
 bool LightingSession::openPage()
@@ -45,7 +45,11 @@ bool LightingSession::openPage()
     QObject *area = mainItem(root())->property("pageArea").value<QObject *>();
     QMetaObject::invokeMethod(area, "show", Q_ARG(QVariant, 2));
     return QTest::qWaitFor(
-        [area] { return area->property("openPage").toInt() == 2 && !area->property("sliding").toBool(); }, 5000);
+            [area] {
+                return area->property("openPage").toInt() == 2
+                       && !area->property("sliding").toBool();
+            },
+            5000);
 }
 
 void LightingSession::chooseSkin(int skin)

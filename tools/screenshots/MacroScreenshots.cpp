@@ -22,7 +22,7 @@ struct Failure
 void check(bool ok, const char *what)
 {
     if (!ok)
-        throw Failure{ QString::fromLatin1(what) };
+        throw Failure{QString::fromLatin1(what)};
 }
 
 class Session
@@ -33,9 +33,10 @@ public:
     {
         K3Emulator::instance().reset();
         // A Spanish keyboard goes with the Spanish interface.
-        K3Emulator::instance().update([language](K3State &state) { state.layout = uchar(language); });
+        K3Emulator::instance().update(
+                [language](K3State &state) { state.layout = uchar(language); });
         if (!m_driver.start())
-            throw Failure{ m_driver.error() };
+            throw Failure{m_driver.error()};
         QObject *settings = m_driver.root()->property("page_Globalsetting").value<QObject *>();
         check(settings, "no global settings page");
         QMetaObject::invokeMethod(settings, "chooseSkin", Q_ARG(QVariant, skin));
@@ -87,7 +88,7 @@ void editorView(int skin, int language, const QString &folder)
     session.selectMacro(QStringLiteral("Macro. 004"));
     session.clickStep(4);
     session.driver().click(session.item("keyField"));
-    session.driver().typeKeys({ QStringLiteral("Return") });
+    session.driver().typeKeys({QStringLiteral("Return")});
     session.driver().hover(session.item("recordButton"));
     session.save(QStringLiteral("macro-skin%1-%2.png").arg(skin).arg(language == 0 ? "en" : "es"));
 }
@@ -102,14 +103,14 @@ void workingViews(const QString &folder)
 
     QQuickItem *menu = session.item("contextMenu");
     session.driver().click(SceneDriver::textItem(menu, session.driver().strings().value(112)));
-    session.driver().typeKeys({ QStringLiteral("P"), QStringLiteral("a"), QStringLiteral("s"),
-                                QStringLiteral("t"), QStringLiteral("e") });
+    session.driver().typeKeys({QStringLiteral("P"), QStringLiteral("a"), QStringLiteral("s"),
+                               QStringLiteral("t"), QStringLiteral("e")});
     session.save(QStringLiteral("macro-rename.png"));
-    session.driver().typeKeys({ QStringLiteral("Escape") });
+    session.driver().typeKeys({QStringLiteral("Escape")});
 
     session.driver().click(session.item("recordButton"));
-    session.driver().typeKeys({ QStringLiteral("shift+h"), QStringLiteral("i"), QStringLiteral("space"),
-                                QStringLiteral("Return") });
+    session.driver().typeKeys({QStringLiteral("shift+h"), QStringLiteral("i"),
+                               QStringLiteral("space"), QStringLiteral("Return")});
     session.driver().hover(session.item("stopButton"));
     session.save(QStringLiteral("macro-recording.png"));
     session.driver().click(session.item("stopButton"));
@@ -127,8 +128,8 @@ int main(int argc, char *argv[])
     const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(folder);
     try {
-        for (int skin : { 1, 2 }) {
-            for (int language : { 0, 1 })
+        for (int skin : {1, 2}) {
+            for (int language : {0, 1})
                 editorView(skin, language, folder);
         }
         workingViews(folder);

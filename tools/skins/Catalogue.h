@@ -8,7 +8,8 @@
 #include <functional>
 
 // Every picture of a skin: its path under skin<N>/ and how to draw it.
-struct Picture {
+struct Picture
+{
     QString path;
     std::function<QImage()> draw;
 };

@@ -40,7 +40,7 @@ void emblem(QPainter &p, const QPointF &centre, qreal radius, const Theme &theme
                        QStringLiteral("K3"), Paint::font(radius * 0.95, true), Qt::white);
 }
 
-}
+} // namespace
 
 QImage background(const Theme &theme)
 {
@@ -61,8 +61,9 @@ QImage background(const Theme &theme)
     haze.setColorAt(0.55, theme.accentAlpha(12));
     haze.setColorAt(1, theme.accentAlpha(0));
     p.fillRect(image.rect(), haze);
-    Paint::hexGrid(p, QRectF(0, topBarHeight, windowWidth, windowHeight - topBarHeight - bottomBarHeight), 16,
-                   QColor(255, 255, 255, 9));
+    Paint::hexGrid(
+            p, QRectF(0, topBarHeight, windowWidth, windowHeight - topBarHeight - bottomBarHeight),
+            16, QColor(255, 255, 255, 9));
     QLinearGradient vignette(0, 0, windowWidth, 0);
     vignette.setColorAt(0, QColor(0, 0, 0, 110));
     vignette.setColorAt(0.18, QColor(0, 0, 0, 0));
@@ -89,16 +90,20 @@ QImage frameBackground(const Theme &theme)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath ring = windowShape();
-    ring.addPath(Paint::rounded(QRectF(6, 6, windowWidth - 12, windowHeight - 12), windowRadius - 4));
+    ring.addPath(
+            Paint::rounded(QRectF(6, 6, windowWidth - 12, windowHeight - 12), windowRadius - 4));
     ring.setFillRule(Qt::OddEvenFill);
     QLinearGradient metal(0, 0, 0, windowHeight);
     metal.setColorAt(0, QColor(0x2c, 0x33, 0x3e));
     metal.setColorAt(0.5, QColor(0x16, 0x1a, 0x21));
     metal.setColorAt(1, QColor(0x22, 0x28, 0x31));
     p.fillPath(ring, metal);
-    Paint::glowStroke(p, Paint::rounded(QRectF(6.5, 6.5, windowWidth - 13, windowHeight - 13), windowRadius - 4),
-                      theme.accentAlpha(150), 1, 3);
-    Paint::cornerMarks(p, QRectF(10, 10, windowWidth - 20, windowHeight - 20), 40, theme.accent, 2.5);
+    Paint::glowStroke(
+            p,
+            Paint::rounded(QRectF(6.5, 6.5, windowWidth - 13, windowHeight - 13), windowRadius - 4),
+            theme.accentAlpha(150), 1, 3);
+    Paint::cornerMarks(p, QRectF(10, 10, windowWidth - 20, windowHeight - 20), 40, theme.accent,
+                       2.5);
     return image;
 }
 
@@ -161,7 +166,8 @@ QImage topBar(const Theme &theme)
     QImage image = Paint::canvas(windowWidth, topBarHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath shape = Paint::rounded(QRectF(0, 0, windowWidth, topBarHeight + windowRadius), windowRadius);
+    QPainterPath shape = Paint::rounded(QRectF(0, 0, windowWidth, topBarHeight + windowRadius),
+                                        windowRadius);
     p.setClipRect(QRect(0, 0, windowWidth, topBarHeight));
     QLinearGradient fill(0, 0, 0, topBarHeight);
     fill.setColorAt(0, QColor(0x1c, 0x22, 0x2b, 235));
@@ -224,8 +230,8 @@ QImage bottomBar(const Theme &theme)
     QImage image = Paint::canvas(windowWidth, bottomBarHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPainterPath shape = Paint::rounded(QRectF(0, -windowRadius, windowWidth, bottomBarHeight + windowRadius),
-                                              windowRadius);
+    const QPainterPath shape = Paint::rounded(
+            QRectF(0, -windowRadius, windowWidth, bottomBarHeight + windowRadius), windowRadius);
     p.setClipRect(QRect(0, 0, windowWidth, bottomBarHeight));
     QLinearGradient fill(0, 0, 0, bottomBarHeight);
     fill.setColorAt(0, QColor(0x10, 0x13, 0x19, 235));
@@ -330,7 +336,8 @@ QImage functionIcon(const Theme &theme, Icons::Kind icon, bool lit)
 {
     QImage image = Paint::canvas(17, 17);
     QPainter p(&image);
-    Icons::draw(p, icon, QRectF(0.5, 0.5, 16, 16), lit ? theme.accent.lighter(120) : theme.textDim());
+    Icons::draw(p, icon, QRectF(0.5, 0.5, 16, 16),
+                lit ? theme.accent.lighter(120) : theme.textDim());
     return image;
 }
 
@@ -349,4 +356,4 @@ QImage appIcon(const Theme &theme, int size)
     return image;
 }
 
-}
+} // namespace Chrome

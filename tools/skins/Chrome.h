@@ -25,4 +25,4 @@ QImage functionIcon(const Theme &theme, Icons::Kind icon, bool lit);
 // The program's icon (tray, window, desktop entry) at size x size pixels.
 QImage appIcon(const Theme &theme, int size);
 
-}
+} // namespace Chrome

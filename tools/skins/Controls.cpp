@@ -17,7 +17,7 @@ QRectF groove(int width)
     return QRectF(6, sliderHeight / 2.0 - 3, width - 12, 6);
 }
 
-}
+} // namespace
 
 QImage sliderBase(const Theme &theme, int width, const QList<int> &ticks)
 {
@@ -311,4 +311,4 @@ QImage groupFiller(const Theme &theme, int width, bool lit)
     return image;
 }
 
-}
+} // namespace Controls

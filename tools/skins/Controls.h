@@ -29,4 +29,4 @@ QImage toolButton(const Theme &theme, Icons::Kind icon, bool lit);
 QImage groupBase(const Theme &theme, int width, int segments);
 QImage groupFiller(const Theme &theme, int width, bool lit);
 
-}
+} // namespace Controls

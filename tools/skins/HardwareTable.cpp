@@ -18,7 +18,8 @@ QList<KeyRow> read(const QString &file, int section)
         const QStringList row = table.value(prefix + QString::number(r)).toStringList();
         if (row.size() < 6)
             continue;
-        keys.append({row[0].toInt(), row[1].toInt(), row[2].toInt(), row[3], row[4].toInt(), row[5].toUInt()});
+        keys.append({row[0].toInt(), row[1].toInt(), row[2].toInt(), row[3], row[4].toInt(),
+                     row[5].toUInt()});
     }
     return keys;
 }
@@ -29,7 +30,10 @@ QMap<int, QSize> capSizes(const QString &jsonFile)
     QMap<int, QSize> sizes;
     if (!file.open(QIODevice::ReadOnly))
         return sizes;
-    const QJsonObject types = QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("types")).toObject();
+    const QJsonObject types = QJsonDocument::fromJson(file.readAll())
+                                      .object()
+                                      .value(QStringLiteral("types"))
+                                      .toObject();
     for (auto it = types.begin(); it != types.end(); ++it) {
         const QJsonArray size = it.value().toArray();
         sizes.insert(it.key().toInt(), QSize(size.at(0).toInt(), size.at(1).toInt()));
@@ -37,4 +41,4 @@ QMap<int, QSize> capSizes(const QString &jsonFile)
     return sizes;
 }
 
-}
+} // namespace HardwareTable

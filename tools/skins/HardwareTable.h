@@ -6,7 +6,8 @@
 #include <QString>
 
 // One key row of a hardware definition section, and the key-cap sizes per key type.
-struct KeyRow {
+struct KeyRow
+{
     int x = 0;
     int y = 0;
     int type = 0;
@@ -21,4 +22,4 @@ QList<KeyRow> read(const QString &file, int section);
 // Key type -> key-cap picture size, from tools/data/keycaps.json.
 QMap<int, QSize> capSizes(const QString &jsonFile);
 
-}
+} // namespace HardwareTable

@@ -72,15 +72,18 @@ void trash(QPainter &p, const QRectF &b, const QColor &c)
     const qreal w = b.width();
     p.setPen(linePen(c, w * 0.09));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(b.left() + w * 0.16, b.top() + w * 0.24), QPointF(b.right() - w * 0.16, b.top() + w * 0.24));
-    p.drawLine(QPointF(b.left() + w * 0.4, b.top() + w * 0.12), QPointF(b.right() - w * 0.4, b.top() + w * 0.12));
+    p.drawLine(QPointF(b.left() + w * 0.16, b.top() + w * 0.24),
+               QPointF(b.right() - w * 0.16, b.top() + w * 0.24));
+    p.drawLine(QPointF(b.left() + w * 0.4, b.top() + w * 0.12),
+               QPointF(b.right() - w * 0.4, b.top() + w * 0.12));
     QPainterPath can;
     can.moveTo(b.left() + w * 0.24, b.top() + w * 0.32);
     can.lineTo(b.left() + w * 0.30, b.bottom() - w * 0.1);
     can.lineTo(b.right() - w * 0.30, b.bottom() - w * 0.1);
     can.lineTo(b.right() - w * 0.24, b.top() + w * 0.32);
     p.drawPath(can);
-    p.drawLine(QPointF(b.center().x(), b.top() + w * 0.42), QPointF(b.center().x(), b.bottom() - w * 0.22));
+    p.drawLine(QPointF(b.center().x(), b.top() + w * 0.42),
+               QPointF(b.center().x(), b.bottom() - w * 0.22));
 }
 
 void scissors(QPainter &p, const QRectF &b, const QColor &c)
@@ -90,8 +93,10 @@ void scissors(QPainter &p, const QRectF &b, const QColor &c)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(b.left() + w * 0.27, b.bottom() - w * 0.24), w * 0.13, w * 0.13);
     p.drawEllipse(QPointF(b.right() - w * 0.27, b.bottom() - w * 0.24), w * 0.13, w * 0.13);
-    p.drawLine(QPointF(b.left() + w * 0.34, b.bottom() - w * 0.35), QPointF(b.right() - w * 0.3, b.top() + w * 0.1));
-    p.drawLine(QPointF(b.right() - w * 0.34, b.bottom() - w * 0.35), QPointF(b.left() + w * 0.3, b.top() + w * 0.1));
+    p.drawLine(QPointF(b.left() + w * 0.34, b.bottom() - w * 0.35),
+               QPointF(b.right() - w * 0.3, b.top() + w * 0.1));
+    p.drawLine(QPointF(b.right() - w * 0.34, b.bottom() - w * 0.35),
+               QPointF(b.left() + w * 0.3, b.top() + w * 0.1));
 }
 
 void copy(QPainter &p, const QRectF &b, const QColor &c)
@@ -99,8 +104,10 @@ void copy(QPainter &p, const QRectF &b, const QColor &c)
     const qreal w = b.width();
     p.setPen(linePen(c, w * 0.08));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(b.left() + w * 0.14, b.top() + w * 0.12, w * 0.46, w * 0.56), w * 0.06, w * 0.06);
-    p.drawRoundedRect(QRectF(b.left() + w * 0.40, b.top() + w * 0.32, w * 0.46, w * 0.56), w * 0.06, w * 0.06);
+    p.drawRoundedRect(QRectF(b.left() + w * 0.14, b.top() + w * 0.12, w * 0.46, w * 0.56), w * 0.06,
+                      w * 0.06);
+    p.drawRoundedRect(QRectF(b.left() + w * 0.40, b.top() + w * 0.32, w * 0.46, w * 0.56), w * 0.06,
+                      w * 0.06);
 }
 
 void paste(QPainter &p, const QRectF &b, const QColor &c)
@@ -108,13 +115,16 @@ void paste(QPainter &p, const QRectF &b, const QColor &c)
     const qreal w = b.width();
     p.setPen(linePen(c, w * 0.08));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(b.left() + w * 0.18, b.top() + w * 0.16, w * 0.64, w * 0.74), w * 0.07, w * 0.07);
+    p.drawRoundedRect(QRectF(b.left() + w * 0.18, b.top() + w * 0.16, w * 0.64, w * 0.74), w * 0.07,
+                      w * 0.07);
     p.setBrush(c);
-    p.drawRoundedRect(QRectF(b.left() + w * 0.34, b.top() + w * 0.08, w * 0.32, w * 0.16), w * 0.04, w * 0.04);
+    p.drawRoundedRect(QRectF(b.left() + w * 0.34, b.top() + w * 0.08, w * 0.32, w * 0.16), w * 0.04,
+                      w * 0.04);
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {
         const qreal y = b.top() + w * (0.42 + 0.15 * i);
-        p.drawLine(QPointF(b.left() + w * 0.32, y), QPointF(b.right() - w * (i == 2 ? 0.45 : 0.32), y));
+        p.drawLine(QPointF(b.left() + w * 0.32, y),
+                   QPointF(b.right() - w * (i == 2 ? 0.45 : 0.32), y));
     }
 }
 
@@ -126,7 +136,8 @@ void reset(QPainter &p, const QRectF &b, const QColor &c)
     p.setBrush(Qt::NoBrush);
     p.drawArc(arc, 100 * 16, 290 * 16);
     const qreal a = qDegreesToRadians(100.0);
-    const QPointF tip(arc.center().x() + arc.width() / 2 * qCos(a), arc.center().y() - arc.height() / 2 * qSin(a));
+    const QPointF tip(arc.center().x() + arc.width() / 2 * qCos(a),
+                      arc.center().y() - arc.height() / 2 * qSin(a));
     QPainterPath head;
     head.moveTo(tip + QPointF(w * 0.2, -w * 0.02));
     head.lineTo(tip + QPointF(-w * 0.02, -w * 0.16));
@@ -135,7 +146,7 @@ void reset(QPainter &p, const QRectF &b, const QColor &c)
     p.fillPath(head, c);
 }
 
-}
+} // namespace
 
 void draw(QPainter &p, Kind kind, const QRectF &box, const QColor &colour)
 {
@@ -153,8 +164,10 @@ void draw(QPainter &p, Kind kind, const QRectF &box, const QColor &colour)
         break;
     case Kind::Close:
         p.setPen(linePen(colour, w * 0.12));
-        p.drawLine(box.topLeft() + QPointF(w * 0.24, w * 0.24), box.bottomRight() - QPointF(w * 0.24, w * 0.24));
-        p.drawLine(box.topRight() + QPointF(-w * 0.24, w * 0.24), box.bottomLeft() + QPointF(w * 0.24, -w * 0.24));
+        p.drawLine(box.topLeft() + QPointF(w * 0.24, w * 0.24),
+                   box.bottomRight() - QPointF(w * 0.24, w * 0.24));
+        p.drawLine(box.topRight() + QPointF(-w * 0.24, w * 0.24),
+                   box.bottomLeft() + QPointF(w * 0.24, -w * 0.24));
         break;
     case Kind::Keycap:
         keycap(p, box, colour);
@@ -167,12 +180,15 @@ void draw(QPainter &p, Kind kind, const QRectF &box, const QColor &colour)
         break;
     case Kind::Plus:
         p.setPen(linePen(colour, w * 0.12));
-        p.drawLine(QPointF(box.center().x(), box.top() + w * 0.2), QPointF(box.center().x(), box.bottom() - w * 0.2));
-        p.drawLine(QPointF(box.left() + w * 0.2, box.center().y()), QPointF(box.right() - w * 0.2, box.center().y()));
+        p.drawLine(QPointF(box.center().x(), box.top() + w * 0.2),
+                   QPointF(box.center().x(), box.bottom() - w * 0.2));
+        p.drawLine(QPointF(box.left() + w * 0.2, box.center().y()),
+                   QPointF(box.right() - w * 0.2, box.center().y()));
         break;
     case Kind::Minus:
         p.setPen(linePen(colour, w * 0.12));
-        p.drawLine(QPointF(box.left() + w * 0.2, box.center().y()), QPointF(box.right() - w * 0.2, box.center().y()));
+        p.drawLine(QPointF(box.left() + w * 0.2, box.center().y()),
+                   QPointF(box.right() - w * 0.2, box.center().y()));
         break;
     case Kind::Record:
         p.setPen(Qt::NoPen);
@@ -182,7 +198,8 @@ void draw(QPainter &p, Kind kind, const QRectF &box, const QColor &colour)
     case Kind::Stop:
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
-        p.drawRoundedRect(box.adjusted(w * 0.24, w * 0.24, -w * 0.24, -w * 0.24), w * 0.06, w * 0.06);
+        p.drawRoundedRect(box.adjusted(w * 0.24, w * 0.24, -w * 0.24, -w * 0.24), w * 0.06,
+                          w * 0.06);
         break;
     case Kind::Trash:
         trash(p, box, colour);
@@ -201,11 +218,12 @@ void draw(QPainter &p, Kind kind, const QRectF &box, const QColor &colour)
         break;
     case Kind::Check:
         p.setPen(linePen(colour, w * 0.16));
-        p.drawPolyline(QPolygonF({box.topLeft() + QPointF(w * 0.2, w * 0.52), box.topLeft() + QPointF(w * 0.42, w * 0.74),
+        p.drawPolyline(QPolygonF({box.topLeft() + QPointF(w * 0.2, w * 0.52),
+                                  box.topLeft() + QPointF(w * 0.42, w * 0.74),
                                   box.topLeft() + QPointF(w * 0.8, w * 0.28)}));
         break;
     }
     p.restore();
 }
 
-}
+} // namespace Icons

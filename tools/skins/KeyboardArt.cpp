@@ -59,12 +59,15 @@ void arrow(QPainter &p, const QRectF &r, qreal angle, const QColor &colour, qrea
     p.restore();
 }
 
-}
+} // namespace
 
-void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &colour, qreal pixelSize)
+void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &colour,
+            qreal pixelSize)
 {
-    static const QMap<QString, qreal> arrows = {{QStringLiteral("\u25ba"), 0}, {QStringLiteral("\u25bc"), 90},
-                                                {QStringLiteral("\u25c4"), 180}, {QStringLiteral("\u25b2"), 270}};
+    static const QMap<QString, qreal> arrows = {{QStringLiteral("\u25ba"), 0},
+                                                {QStringLiteral("\u25bc"), 90},
+                                                {QStringLiteral("\u25c4"), 180},
+                                                {QStringLiteral("\u25b2"), 270}};
     if (arrows.contains(name)) {
         arrow(p, rect, arrows.value(name), colour, pixelSize * 0.8);
         return;
@@ -74,9 +77,13 @@ void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &
     // rather than one line shrunk to nothing.
     const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
     const bool wraps = words.size() > 1 && rect.height() >= 2.5 * QFontMetricsF(font).height();
-    const QString widest = wraps ? *std::max_element(words.begin(), words.end(), [&](const QString &a, const QString &b) {
-        return QFontMetricsF(font).horizontalAdvance(a) < QFontMetricsF(font).horizontalAdvance(b);
-    }) : name;
+    const QString widest = wraps ? *std::max_element(
+                                   words.begin(), words.end(),
+                                   [&](const QString &a, const QString &b) {
+                                       return QFontMetricsF(font).horizontalAdvance(a)
+                                              < QFontMetricsF(font).horizontalAdvance(b);
+                                   })
+                                 : name;
     // Long labels shrink until they fit the cap, as a printed legend would.
     while (QFontMetricsF(font).horizontalAdvance(widest) > rect.width() - 3 && font.pixelSize() > 6)
         font.setPixelSize(font.pixelSize() - 1);
@@ -100,7 +107,8 @@ QImage frame(const QSize &size, const Theme &theme)
     const qreal radius = size.height() <= 20 ? size.height() / 2.0 : 4;
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(theme.accentAlpha(60 - i * 18), 1));
-        p.drawPath(Paint::rounded(r.adjusted(2.5 + i, 2.5 + i, -2.5 - i, -2.5 - i), qMax<qreal>(1, radius - 2 - i)));
+        p.drawPath(Paint::rounded(r.adjusted(2.5 + i, 2.5 + i, -2.5 - i, -2.5 - i),
+                                  qMax<qreal>(1, radius - 2 - i)));
     }
     p.setPen(QPen(theme.accent, 1.6));
     p.drawPath(Paint::rounded(r.adjusted(1, 1, -1, -1), radius));
@@ -119,9 +127,11 @@ QImage keyboard(const QList<KeyRow> &keys, const QMap<int, QSize> &caps, const T
     p.setRenderHint(QPainter::Antialiasing);
 
     // Under-glow and case.
-    const QRectF body = QRectF(QPointF(0, 0), size).adjusted(glowMargin, glowMargin, -glowMargin, -glowMargin);
+    const QRectF body =
+            QRectF(QPointF(0, 0), size).adjusted(glowMargin, glowMargin, -glowMargin, -glowMargin);
     for (int i = glowMargin; i > 0; i -= 2)
-        p.fillPath(Paint::rounded(body.adjusted(-i, -i + 4, i, i + 2), 14 + i), theme.accentAlpha(5 + (glowMargin - i)));
+        p.fillPath(Paint::rounded(body.adjusted(-i, -i + 4, i, i + 2), 14 + i),
+                   theme.accentAlpha(5 + (glowMargin - i)));
     QLinearGradient shell(body.topLeft(), body.bottomLeft());
     shell.setColorAt(0, QColor(0x2a, 0x31, 0x3c));
     shell.setColorAt(0.08, QColor(0x1a, 0x1f, 0x27));
@@ -129,7 +139,8 @@ QImage keyboard(const QList<KeyRow> &keys, const QMap<int, QSize> &caps, const T
     p.fillPath(Paint::rounded(body, 14), shell);
     p.setPen(QPen(theme.accentAlpha(170), 1.2));
     p.drawPath(Paint::rounded(body.adjusted(0.6, 0.6, -0.6, -0.6), 14));
-    const QRectF plate = body.adjusted(caseMargin - 6, caseMargin - 6, -(caseMargin - 6), -(caseMargin - 6));
+    const QRectF plate = body.adjusted(caseMargin - 6, caseMargin - 6, -(caseMargin - 6),
+                                       -(caseMargin - 6));
     p.fillPath(Paint::rounded(plate, 8), QColor(0x08, 0x0a, 0x0e));
     p.save();
     p.setClipPath(Paint::rounded(plate, 8));
@@ -141,12 +152,14 @@ QImage keyboard(const QList<KeyRow> &keys, const QMap<int, QSize> &caps, const T
     brand.setItalic(true);
     p.setFont(brand);
     p.setPen(theme.accent);
-    p.drawText(QRectF(offset + 4, offset - 2, 40, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("K3"));
+    p.drawText(QRectF(offset + 4, offset - 2, 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("K3"));
     QFont model = Paint::font(9, true);
     model.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(model);
     p.setPen(theme.textDim());
-    p.drawText(QRectF(offset + 36, offset - 2, 200, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("GAMING KEYBOARD"));
+    p.drawText(QRectF(offset + 36, offset - 2, 200, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("GAMING KEYBOARD"));
     for (int i = 0; i < 3; ++i) {
         const QPointF led(offset + 290 + i * 26, offset + 8);
         QRadialGradient light(led, 6);
@@ -167,10 +180,11 @@ QImage keyboard(const QList<KeyRow> &keys, const QMap<int, QSize> &caps, const T
         bleed.setColorAt(0, theme.accentAlpha(34));
         bleed.setColorAt(1, theme.accentAlpha(0));
         p.fillPath(Paint::rounded(face, 3), bleed);
-        const QColor ink = key.type == profileKeyType ? QColor(Qt::white) : theme.accent.lighter(115);
+        const QColor ink = key.type == profileKeyType ? QColor(Qt::white)
+                                                      : theme.accent.lighter(115);
         legend(p, face, key.name, ink, key.type == mediaKeyType ? 7 : 9);
     }
     return image;
 }
 
-}
+} // namespace KeyboardArt

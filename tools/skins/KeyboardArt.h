@@ -15,6 +15,7 @@ QImage frame(const QSize &size, const Theme &theme);
 // keyboard.png: the case with every key of the table, legends lit in the accent colour.
 QImage keyboard(const QList<KeyRow> &keys, const QMap<int, QSize> &caps, const Theme &theme);
 // A key's legend as the pages draw it, for pictures of the table.
-void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &colour, qreal pixelSize);
+void legend(QPainter &p, const QRectF &rect, const QString &name, const QColor &colour,
+            qreal pixelSize);
 
-}
+} // namespace KeyboardArt

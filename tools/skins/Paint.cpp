@@ -28,7 +28,8 @@ QPainterPath rounded(const QRectF &rect, qreal radius)
     return path;
 }
 
-void glowStroke(QPainter &p, const QPainterPath &path, const QColor &colour, qreal width, qreal spread)
+void glowStroke(QPainter &p, const QPainterPath &path, const QColor &colour, qreal width,
+                qreal spread)
 {
     p.save();
     p.setBrush(Qt::NoBrush);
@@ -36,7 +37,8 @@ void glowStroke(QPainter &p, const QPainterPath &path, const QColor &colour, qre
     for (int i = layers; i >= 1; --i) {
         QColor c = colour;
         c.setAlphaF(colour.alphaF() * 0.10 * (layers - i + 1) / layers);
-        p.setPen(QPen(c, width + spread * i / layers * 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(c, width + spread * i / layers * 2, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
         p.drawPath(path);
     }
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -93,15 +95,19 @@ void cornerMarks(QPainter &p, const QRectF &rect, qreal length, const QColor &co
     p.save();
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap));
     const QRectF r = rect.adjusted(width / 2, width / 2, -width / 2, -width / 2);
-    p.drawPolyline(QPolygonF({r.topLeft() + QPointF(0, length), r.topLeft(), r.topLeft() + QPointF(length, 0)}));
-    p.drawPolyline(QPolygonF({r.topRight() - QPointF(length, 0), r.topRight(), r.topRight() + QPointF(0, length)}));
-    p.drawPolyline(QPolygonF({r.bottomLeft() - QPointF(0, length), r.bottomLeft(), r.bottomLeft() + QPointF(length, 0)}));
-    p.drawPolyline(QPolygonF({r.bottomRight() - QPointF(length, 0), r.bottomRight(), r.bottomRight() - QPointF(0, length)}));
+    p.drawPolyline(QPolygonF(
+            {r.topLeft() + QPointF(0, length), r.topLeft(), r.topLeft() + QPointF(length, 0)}));
+    p.drawPolyline(QPolygonF(
+            {r.topRight() - QPointF(length, 0), r.topRight(), r.topRight() + QPointF(0, length)}));
+    p.drawPolyline(QPolygonF({r.bottomLeft() - QPointF(0, length), r.bottomLeft(),
+                              r.bottomLeft() + QPointF(length, 0)}));
+    p.drawPolyline(QPolygonF({r.bottomRight() - QPointF(length, 0), r.bottomRight(),
+                              r.bottomRight() - QPointF(0, length)}));
     p.restore();
 }
 
-void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font, const QColor &colour,
-                 int flags)
+void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFont &font,
+                 const QColor &colour, int flags)
 {
     p.save();
     p.setFont(font);
@@ -110,4 +116,4 @@ void centredText(QPainter &p, const QRectF &rect, const QString &text, const QFo
     p.restore();
 }
 
-}
+} // namespace Paint

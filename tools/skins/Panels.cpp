@@ -57,7 +57,7 @@ void glassPanel(QPainter &p, const QRectF &r, qreal cut, const Theme &theme)
     Paint::glowStroke(p, cuts, theme.accent, 1.5, 3);
 }
 
-}
+} // namespace
 
 QImage page(const Theme &theme, const Icons::Kind *watermark)
 {
@@ -67,7 +67,8 @@ QImage page(const Theme &theme, const Icons::Kind *watermark)
     glassPanel(p, QRectF(0, 0, pageWidth, pageHeight), 14, theme);
     if (watermark) {
         p.setOpacity(0.07);
-        Icons::draw(p, *watermark, QRectF(pageWidth - 150, pageHeight - 150, 120, 120), theme.accent);
+        Icons::draw(p, *watermark, QRectF(pageWidth - 150, pageHeight - 150, 120, 120),
+                    theme.accent);
         p.setOpacity(1);
     }
     p.setPen(QPen(QColor(255, 255, 255, 12), 1));
@@ -120,7 +121,8 @@ QImage mouse(const Theme &theme, bool showZones)
         QPainterPath logo;
         logo.addEllipse(QPointF(110, 240), 20, 20);
         Paint::glowStroke(p, logo, theme.accent, 2, 5);
-        Paint::centredText(p, QRectF(90, 220, 40, 40), QStringLiteral("M3"), Paint::font(13, true), theme.accent);
+        Paint::centredText(p, QRectF(90, 220, 40, 40), QStringLiteral("M3"), Paint::font(13, true),
+                           theme.accent);
         QPainterPath strip;
         strip.moveTo(40, 280);
         strip.cubicTo(70, 312, 150, 312, 180, 280);
@@ -132,7 +134,8 @@ QImage mouse(const Theme &theme, bool showZones)
         p.setBrush(theme.accentAlpha(40));
         p.drawRoundedRect(side1, 3, 3);
         p.drawRoundedRect(side2, 3, 3);
-        Paint::centredText(p, QRectF(90, 220, 40, 40), QStringLiteral("M3"), Paint::font(13, true), theme.textDim());
+        Paint::centredText(p, QRectF(90, 220, 40, 40), QStringLiteral("M3"), Paint::font(13, true),
+                           theme.textDim());
     }
     QLinearGradient wheelFill(wheel.topLeft(), wheel.bottomLeft());
     wheelFill.setColorAt(0, QColor(0x3a, 0x42, 0x4f));
@@ -144,4 +147,4 @@ QImage mouse(const Theme &theme, bool showZones)
     return image;
 }
 
-}
+} // namespace Panels

@@ -14,4 +14,4 @@ QImage settings(const Theme &theme);
 // The mouse model: showZones lights its colour zones, otherwise its buttons are outlined.
 QImage mouse(const Theme &theme, bool showZones);
 
-}
+} // namespace Panels

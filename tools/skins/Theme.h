@@ -4,10 +4,11 @@
 #include <QString>
 
 // The colours of one skin: a shared dark base and the skin's own accent.
-struct Theme {
-    QString folder;     // "skin1", "skin2"
-    QColor accent;      // highlights, glows, selected states
-    QColor accentDeep;  // darker accent for gradients and fills
+struct Theme
+{
+    QString folder;    // "skin1", "skin2"
+    QColor accent;     // highlights, glows, selected states
+    QColor accentDeep; // darker accent for gradients and fills
 
     QColor base() const { return QColor(0x0b, 0x0e, 0x13); }
     QColor panel() const { return QColor(0x15, 0x1a, 0x22); }
@@ -24,5 +25,11 @@ struct Theme {
     }
 };
 
-inline Theme skinOne() { return {QStringLiteral("skin1"), QColor(0x1f, 0xc8, 0xff), QColor(0x0a, 0x5a, 0x80)}; }
-inline Theme skinTwo() { return {QStringLiteral("skin2"), QColor(0xff, 0x3d, 0x4a), QColor(0x80, 0x14, 0x1e)}; }
+inline Theme skinOne()
+{
+    return {QStringLiteral("skin1"), QColor(0x1f, 0xc8, 0xff), QColor(0x0a, 0x5a, 0x80)};
+}
+inline Theme skinTwo()
+{
+    return {QStringLiteral("skin2"), QColor(0xff, 0x3d, 0x4a), QColor(0x80, 0x14, 0x1e)};
+}

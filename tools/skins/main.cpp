@@ -1,6 +1,7 @@
 // k3skins: draws the shipped skins, the program icon and the skins' contact sheets.
-//   k3skins pictures <repository> <icon folder>   skins into modules/img/, icon sizes into <icon folder>
-//   k3skins sheets <repository>                   contact sheets and window views into docs/data/
+//   k3skins pictures <repository> <icon folder>   skins into modules/img/, icon sizes into <icon
+//   folder> k3skins sheets <repository>                   contact sheets and window views into
+//   docs/data/
 #include "Catalogue.h"
 #include "Chrome.h"
 #include "ContactSheet.h"
@@ -49,8 +50,10 @@ bool writeImage(const QImage &image, const QString &path)
 
 int drawPictures(const QString &repository, const QString &iconFolder)
 {
-    const QList<KeyRow> keys = HardwareTable::read(repository + QStringLiteral("/modules/setting/HWDef0.bin"), 0);
-    const QMap<int, QSize> caps = HardwareTable::capSizes(repository + QStringLiteral("/tools/data/keycaps.json"));
+    const QList<KeyRow> keys = HardwareTable::read(
+            repository + QStringLiteral("/modules/setting/HWDef0.bin"), 0);
+    const QMap<int, QSize> caps = HardwareTable::capSizes(
+            repository + QStringLiteral("/tools/data/keycaps.json"));
     if (keys.isEmpty() || caps.isEmpty()) {
         err() << "no hardware table or key-cap sizes under " << repository << Qt::endl;
         return 1;
@@ -59,19 +62,24 @@ int drawPictures(const QString &repository, const QString &iconFolder)
         const QList<Picture> pictures = Catalogue::pictures(theme, keys, caps);
         QSet<QString> drawn;
         for (const Picture &picture : pictures) {
-            if (!writeImage(picture.draw(), repository + QStringLiteral("/modules/img/%1/%2").arg(theme.folder, picture.path)))
+            if (!writeImage(picture.draw(), repository
+                                                    + QStringLiteral("/modules/img/%1/%2")
+                                                              .arg(theme.folder, picture.path)))
                 return 1;
             drawn.insert(picture.path);
         }
         for (const QString &path : scenePictures(repository)) {
             if (!drawn.contains(path)) {
-                err() << "tools/scene-pictures.txt names " << path << ", which no painter draws" << Qt::endl;
+                err() << "tools/scene-pictures.txt names " << path << ", which no painter draws"
+                      << Qt::endl;
                 return 1;
             }
         }
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        if (!writeImage(Chrome::appIcon(skinOne(), size), iconFolder + QStringLiteral("/icon-%1.png").arg(size, 3, 10, QLatin1Char('0'))))
+        if (!writeImage(
+                    Chrome::appIcon(skinOne(), size),
+                    iconFolder + QStringLiteral("/icon-%1.png").arg(size, 3, 10, QLatin1Char('0'))))
             return 1;
     }
     return 0;
@@ -83,28 +91,33 @@ int drawSheets(const QString &repository)
     const QList<KeyRow> us = HardwareTable::read(table, 0);
     const QList<KeyRow> spanish = HardwareTable::read(table, 1);
     for (const QString &skin : {QStringLiteral("skin1"), QStringLiteral("skin2")}) {
-        const QImage sheet = ContactSheet::draw(repository + QStringLiteral("/modules/img/") + skin, us, spanish);
+        const QImage sheet = ContactSheet::draw(repository + QStringLiteral("/modules/img/") + skin,
+                                                us, spanish);
         if (!writeImage(sheet, repository + QStringLiteral("/docs/data/%1-sheet.png").arg(skin)))
             return 1;
-        const QImage window = ContactSheet::window(repository + QStringLiteral("/modules/img/") + skin);
+        const QImage window = ContactSheet::window(repository + QStringLiteral("/modules/img/")
+                                                   + skin);
         if (!writeImage(window, repository + QStringLiteral("/docs/data/%1-window.png").arg(skin)))
             return 1;
     }
     return 0;
 }
 
-}
+} // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        err() << "usage: k3skins pictures <repository> <icon folder> | k3skins sheets <repository>" << Qt::endl;
+        err() << "usage: k3skins pictures <repository> <icon folder> | k3skins sheets <repository>"
+              << Qt::endl;
         return 2;
     }
     const QString repository = QDir(args.at(2)).absolutePath();
-    if (QFontDatabase::addApplicationFont(repository + QStringLiteral("/modules/font/Exo-Medium.ttf")) < 0) {
+    if (QFontDatabase::addApplicationFont(repository
+                                          + QStringLiteral("/modules/font/Exo-Medium.ttf"))
+        < 0) {
         err() << "cannot load modules/font/Exo-Medium.ttf" << Qt::endl;
         return 1;
     }

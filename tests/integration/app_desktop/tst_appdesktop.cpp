@@ -46,14 +46,16 @@ QString run(const QString &program, const QStringList &args, int timeoutMs = 300
 // The visible top-level windows of a process, waiting until there is one.
 QStringList windowsOf(qint64 pid)
 {
-    return run(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--pid", QString::number(pid)})
-        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return run(QStringLiteral("xdotool"),
+               {"search", "--sync", "--onlyvisible", "--pid", QString::number(pid)})
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 QString geometryOf(const QString &window)
 {
     const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Geometry: (\\d+x\\d+)"))
-                                          .match(run(QStringLiteral("xdotool"), {"getwindowgeometry", window}));
+                                              .match(run(QStringLiteral("xdotool"),
+                                                         {"getwindowgeometry", window}));
     return m.captured(1);
 }
 
@@ -61,12 +63,16 @@ QString geometryOf(const QString &window)
 bool hasEmbeddedWindow(qint64 pid)
 {
     const QString root = run(QStringLiteral("xwininfo"), {"-root"});
-    const QString rootId = QRegularExpression(QStringLiteral("Window id: (0x[0-9a-f]+)")).match(root).captured(1);
-    const QStringList windows =
-        run(QStringLiteral("xdotool"), {"search", "--pid", QString::number(pid)}).split('\n', Qt::SkipEmptyParts);
+    const QString rootId =
+            QRegularExpression(QStringLiteral("Window id: (0x[0-9a-f]+)")).match(root).captured(1);
+    const QStringList windows = run(QStringLiteral("xdotool"),
+                                    {"search", "--pid", QString::number(pid)})
+                                        .split('\n', Qt::SkipEmptyParts);
     for (const QString &window : windows) {
         const QString info = run(QStringLiteral("xwininfo"), {"-children", "-id", window});
-        const QString parent = QRegularExpression(QStringLiteral("Parent window id: (0x[0-9a-f]+)")).match(info).captured(1);
+        const QString parent = QRegularExpression(QStringLiteral("Parent window id: (0x[0-9a-f]+)"))
+                                       .match(info)
+                                       .captured(1);
         if (!parent.isEmpty() && parent != rootId)
             return true;
     }
@@ -101,7 +107,8 @@ struct PrivateBus
 
     PrivateBus()
     {
-        daemon.start(QStringLiteral("dbus-daemon"), {"--session", "--nofork", "--nopidfile", "--print-address=1"});
+        daemon.start(QStringLiteral("dbus-daemon"),
+                     {"--session", "--nofork", "--nopidfile", "--print-address=1"});
         if (daemon.waitForReadyRead(5000))
             address = QString::fromLatin1(daemon.readLine()).trimmed();
     }
@@ -115,8 +122,10 @@ struct PrivateBus
     {
         QDBusConnection logind = QDBusConnection::connectToBus(address, QStringLiteral("logind"));
         logind.registerService(QStringLiteral("org.freedesktop.login1"));
-        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
-            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"));
+        QDBusMessage signal = QDBusMessage::createSignal(
+                QStringLiteral("/org/freedesktop/login1"),
+                QStringLiteral("org.freedesktop.login1.Manager"),
+                QStringLiteral("PrepareForSleep"));
         return logind.send(signal << false);
     }
 };
@@ -153,8 +162,9 @@ private slots:
         for (const char *tool : {"xdotool", "xwininfo", "trayer"})
             QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(), tool);
         QVERIFY(QFile::exists(kDemo));
-        m_tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype", "pixel",
-                                                  "--width", "200", "--heighttype", "pixel", "--height", "32"});
+        m_tray.start(QStringLiteral("trayer"),
+                     {"--edge", "top", "--align", "right", "--widthtype", "pixel", "--width", "200",
+                      "--heighttype", "pixel", "--height", "32"});
         QVERIFY(m_tray.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
         QFile::remove(SingleInstance::lockPathFor(kDemo));
@@ -168,15 +178,17 @@ private slots:
 
     void demoStartedElsewhereFindsItsDataAndShowsWindowAndTray()
     {
-        const QString title = readWindowTitle(QStringLiteral(K3_RUNTIME_DIR "/modules/setting/apConfig.bin"));
+        const QString title = readWindowTitle(
+                QStringLiteral(K3_RUNTIME_DIR "/modules/setting/apConfig.bin"));
         QVERIFY(!title.isEmpty());
         QTemporaryDir elsewhere;
         DemoProcess demo(elsewhere.path());
         const QStringList windows = windowsOf(demo.process.processId());
         QVERIFY(!windows.isEmpty());
-        const QStringList named = run(QStringLiteral("xdotool"), {"search", "--sync", "--onlyvisible", "--name",
-                                                                   "^" + QRegularExpression::escape(title) + "$"})
-                                      .split('\n', Qt::SkipEmptyParts);
+        const QStringList named = run(QStringLiteral("xdotool"),
+                                      {"search", "--sync", "--onlyvisible", "--name",
+                                       "^" + QRegularExpression::escape(title) + "$"})
+                                          .split('\n', Qt::SkipEmptyParts);
         QCOMPARE(named.size(), 1);
         QCOMPARE(geometryOf(named.first()), QStringLiteral("1000x600"));
         QTRY_VERIFY_WITH_TIMEOUT(hasEmbeddedWindow(demo.process.processId()), 10000);
@@ -230,7 +242,8 @@ private slots:
         QVERIFY(keys.isValid());
 
         const QString window = QString::number(program.window().winId());
-        QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {"windowfocus", "--sync", window}) == 0);
+        QVERIFY(QProcess::execute(QStringLiteral("xdotool"), {"windowfocus", "--sync", window})
+                == 0);
         QProcess typing;
         typing.start(QStringLiteral("xdotool"), {"key", "Escape", "backslash"});
         QTRY_COMPARE_WITH_TIMEOUT(typing.state(), QProcess::NotRunning, 20000);
@@ -264,16 +277,19 @@ private slots:
         KeyboardWatch watch;
         watch.emulated = true;
         watch.sources.push_back(std::make_unique<DemoPlugSignals>());
-        watch.sources.push_back(
-            std::make_unique<SleepWatcher>(QDBusConnection::connectToBus(bus.address, QStringLiteral("system"))));
+        watch.sources.push_back(std::make_unique<SleepWatcher>(
+                QDBusConnection::connectToBus(bus.address, QStringLiteral("system"))));
         K3Emulator &emu = K3Emulator::instance();
         emu.reset();
         SceneProgram scene;
         QVERIFY2(scene.start(10000, std::move(watch)), qPrintable(scene.error()));
-        QObject *indicator = scene.root()->findChild<QObject *>(QStringLiteral("connectionIndicator"));
+        QObject *indicator = scene.root()->findChild<QObject *>(
+                QStringLiteral("connectionIndicator"));
         QObject *notice = scene.root()->findChild<QObject *>(QStringLiteral("notice"));
         QVERIFY(indicator && notice);
-        const auto shows = [indicator](const char *text) { return indicator->property("text").toString() == text; };
+        const auto shows = [indicator](const char *text) {
+            return indicator->property("text").toString() == text;
+        };
         QTRY_VERIFY(shows("demo: emulated keyboard"));
         screenshot(scene.program().window(), "connection-demo.png");
 
@@ -284,18 +300,24 @@ private slots:
         const qint64 gone = clock.elapsed();
         screenshot(scene.program().window(), "connection-not-connected.png");
 
-        // Apply of the user's brightness: a notice, the setting kept in the profile, nothing on the wire.
+        // Apply of the user's brightness: a notice, the setting kept in the profile, nothing on the
+        // wire.
         QCOMPARE(scene.program().window().view()->ui_A1H_GetCurrentProfile(), QVariant(0));
         const auto lighting = [] {
             const QSettings p1(QStringLiteral("modules/setting/p1.bin"), QSettings::IniFormat);
-            return p1.value("color/ledType").toStringList() + p1.value("color/color").toStringList();
+            return p1.value("color/ledType").toStringList()
+                   + p1.value("color/color").toStringList();
         };
         const QStringList before = lighting();
         QCOMPARE(before.size(), 27);
-        mainItem(scene.root())->property("colorPage").value<QObject *>()->setProperty("brightnessLevel", 5);
+        mainItem(scene.root())
+                ->property("colorPage")
+                .value<QObject *>()
+                ->setProperty("brightnessLevel", 5);
         emu.clearWireLog();
         QMetaObject::invokeMethod(scene.root(), "applyAll");
-        QTRY_COMPARE(notice->property("text").toString(), QStringLiteral("Not sent: the keyboard is not connected"));
+        QTRY_COMPARE(notice->property("text").toString(),
+                     QStringLiteral("Not sent: the keyboard is not connected"));
         screenshot(scene.program().window(), "connection-not-sent.png");
         QTRY_VERIFY_WITH_TIMEOUT(!scene.root()->property("busy").toBool(), 5000);
         QTest::qWait(700); // the profile's deferred write
@@ -307,10 +329,13 @@ private slots:
         // Back: connected and read again within 2 s, and the profile key is heard.
         clock.restart();
         QVERIFY(::kill(::getpid(), SIGUSR2) == 0);
-        QTRY_VERIFY_WITH_TIMEOUT(shows("demo: emulated keyboard") && commandsSent().size() >= 2, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(shows("demo: emulated keyboard") && commandsSent().size() >= 2,
+                                 2000);
         QCOMPARE(commandsSent().mid(0, 2), (QList<int>{0x80, 0xA1}));
-        qInfo("not connected %lld ms after the unplug, connected and read again %lld ms after the arrival "
-              "(to within the 50 ms steps of the wait)", gone, clock.elapsed());
+        qInfo("not connected %lld ms after the unplug, connected and read again %lld ms after the "
+              "arrival "
+              "(to within the 50 ms steps of the wait)",
+              gone, clock.elapsed());
         emu.pressProfileKey(2);
         QTRY_COMPARE(scene.root()->property("profile").toInt(), 2);
         QTRY_VERIFY(commandsSent().contains(0x21));
@@ -333,8 +358,10 @@ private slots:
         QVERIFY2(scene.start(), qPrintable(scene.error()));
         QTRY_COMPARE(scene.program().window().trayIcon()->toolTip(),
                      QStringLiteral("Keyboard: connected\nK3 Gaming Keyboard, firmware 01.05"));
-        auto *indicator = scene.root()->findChild<QQuickItem *>(QStringLiteral("connectionIndicator"));
-        QTest::mouseMove(scene.view(), indicator->mapToScene(QPointF(indicator->width() / 2, 10)).toPoint());
+        auto *indicator = scene.root()->findChild<QQuickItem *>(
+                QStringLiteral("connectionIndicator"));
+        QTest::mouseMove(scene.view(),
+                         indicator->mapToScene(QPointF(indicator->width() / 2, 10)).toPoint());
         QTRY_COMPARE(indicator->property("tipShown"), QVariant(true));
         screenshot(scene.program().window(), "connection-connected.png");
     }

@@ -20,7 +20,8 @@ private slots:
         const QString p1 = QStringLiteral("modules/setting/p1.bin");
         QFile file(p1);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        const QByteArray text = file.readAll().replace("ledType=0, 63, 3, 0, 7, 0", "ledType=9, 27, 2, 1, 4, 0");
+        const QByteArray text = file.readAll().replace("ledType=0, 63, 3, 0, 7, 0",
+                                                       "ledType=9, 27, 2, 1, 4, 0");
         QVERIFY(file.seek(0) && file.write(text) == text.size());
         file.close();
 
@@ -35,7 +36,8 @@ private slots:
         QTRY_COMPARE(indicator->property("text").toString(), QStringLiteral("not connected"));
 
         QVariant mainItem;
-        QMetaObject::invokeMethod(root, "getDevItem", Q_RETURN_ARG(QVariant, mainItem), Q_ARG(QVariant, 0));
+        QMetaObject::invokeMethod(root, "getDevItem", Q_RETURN_ARG(QVariant, mainItem),
+                                  Q_ARG(QVariant, 0));
         const QObject *page = mainItem.value<QObject *>()->property("colorPage").value<QObject *>();
         QCOMPARE(page->property("effectCode").toInt(), 9);
         QCOMPARE(page->property("brightnessLevel").toInt(), 3);
@@ -43,7 +45,8 @@ private slots:
 
         QMetaObject::invokeMethod(root, "applyAll");
         QObject *notice = root->findChild<QObject *>(QStringLiteral("notice"));
-        QTRY_COMPARE(notice->property("text").toString(), QStringLiteral("Not sent: the keyboard is not connected"));
+        QTRY_COMPARE(notice->property("text").toString(),
+                     QStringLiteral("Not sent: the keyboard is not connected"));
         QTRY_VERIFY_WITH_TIMEOUT(!root->property("busy").toBool(), 5000);
         QTest::qWait(700); // the profile's deferred write
         QCOMPARE(QSettings(p1, QSettings::IniFormat).value("color/ledType").toStringList(),

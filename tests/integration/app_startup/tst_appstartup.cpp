@@ -27,12 +27,14 @@ namespace {
 
 QUrl recordingScene()
 {
-    return QUrl::fromLocalFile(QStringLiteral(K3_SOURCE_DIR "/tests/integration/app_startup/RecordingScene.qml"));
+    return QUrl::fromLocalFile(
+            QStringLiteral(K3_SOURCE_DIR "/tests/integration/app_startup/RecordingScene.qml"));
 }
 
 QStringList calls(Widget &window)
 {
-    return window.view()->rootObject()->property("log").toString().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return window.view()->rootObject()->property("log").toString().split(QLatin1Char(';'),
+                                                                         Qt::SkipEmptyParts);
 }
 
 void clearCalls(Widget &window)
@@ -82,13 +84,16 @@ private slots:
         QCOMPARE(int(window.windowFlags()), 0x2000801);
         QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
         // The window's transparency is its own: a question over it draws a background of its own.
-        QMessageBox box(QMessageBox::Question, QString(), QStringLiteral("Replace?"), QMessageBox::Yes, window.view());
+        QMessageBox box(QMessageBox::Question, QString(), QStringLiteral("Replace?"),
+                        QMessageBox::Yes, window.view());
         QCOMPARE(box.grab().toImage().pixelColor(1, 1), box.palette().color(QPalette::Window));
         QCOMPARE(window.objectName(), QStringLiteral("Widget"));
         QCOMPARE(window.view()->objectName(), QStringLiteral("ui_View"));
         QCOMPARE(window.view()->parentWidget(), &window);
         const auto children = window.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(std::count_if(children.begin(), children.end(), [](QWidget *w) { return !w->isWindow(); }), 1);
+        QCOMPARE(std::count_if(children.begin(), children.end(),
+                               [](QWidget *w) { return !w->isWindow(); }),
+                 1);
         QQmlContext *context = window.view()->rootContext();
         QCOMPARE(context->contextProperty("ui_View").value<QObject *>(), window.view());
         QCOMPARE(context->contextProperty("hid").value<QObject *>(), &window.device());
@@ -100,10 +105,14 @@ private slots:
         QTest::addColumn<std::optional<QPoint>>("remembered");
         QTest::addColumn<QPoint>("expected");
         QTest::newRow("first start") << std::optional<QPoint>() << QPoint(140, 100);
-        QTest::newRow("left on the primary") << std::optional<QPoint>(QPoint(-400, 30)) << QPoint(-400, 30);
-        QTest::newRow("left on the second") << std::optional<QPoint>(QPoint(1500, 500)) << QPoint(1500, 500);
-        QTest::newRow("its screen is gone") << std::optional<QPoint>(QPoint(3000, 10)) << QPoint(140, 100);
-        QTest::newRow("top bar above the screen") << std::optional<QPoint>(QPoint(0, -40)) << QPoint(140, 100);
+        QTest::newRow("left on the primary")
+                << std::optional<QPoint>(QPoint(-400, 30)) << QPoint(-400, 30);
+        QTest::newRow("left on the second")
+                << std::optional<QPoint>(QPoint(1500, 500)) << QPoint(1500, 500);
+        QTest::newRow("its screen is gone")
+                << std::optional<QPoint>(QPoint(3000, 10)) << QPoint(140, 100);
+        QTest::newRow("top bar above the screen")
+                << std::optional<QPoint>(QPoint(0, -40)) << QPoint(140, 100);
     }
 
     void windowOpensCentredFirstThenWhereItWasLeft()
@@ -137,7 +146,8 @@ private slots:
             Widget window(nullptr, recordingScene());
             QCOMPARE(window.windowTitle(), QString());
         }
-        writeFile(QStringLiteral("modules/setting/apConfig.bin"), "[common]\r\nname=K3 Keyboard\r\n");
+        writeFile(QStringLiteral("modules/setting/apConfig.bin"),
+                  "[common]\r\nname=K3 Keyboard\r\n");
         Widget window(nullptr, recordingScene());
         QCOMPARE(window.windowTitle(), QStringLiteral("K3 Keyboard"));
     }
@@ -182,17 +192,20 @@ private slots:
         QCOMPARE(menu->actions().size(), 6);
         QCOMPARE(menu->actions().last()->text(), QStringLiteral("Quit (&Q)"));
         QCOMPARE(menu->styleSheet(),
-                 QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, 69, 73); } "
+                 QStringLiteral("QMenu { border: 1px solid rgb(100, 100, 100); background: rgb(68, "
+                                "69, 73); } "
                                 "QMenu::item { height: 22px; padding: 0px 25px 0px 20px; } "
                                 "QMenu::item:enabled { color: rgb(225, 225, 225); } "
                                 "QMenu::item:!enabled { color: rgb(155, 155, 155); } "
-                                "QMenu::item:enabled:selected { color: rgb(230, 230, 230); background: rgba(255, 255, 255, 40); } "
+                                "QMenu::item:enabled:selected { color: rgb(230, 230, 230); "
+                                "background: rgba(255, 255, 255, 40); } "
                                 "QMenu::separator { height: 1px; background: rgb(100, 100, 100); } "
                                 "QMenu::indicator { width: 13px; height: 13px; } "
                                 "QMenu::icon { padding-left: 2px; padding-right: 2px; } "));
 
         window.hide();
-        for (auto reason : {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick}) {
+        for (auto reason :
+             {QSystemTrayIcon::Trigger, QSystemTrayIcon::Context, QSystemTrayIcon::MiddleClick}) {
             emit tray->activated(reason);
             QVERIFY(!window.isVisible());
         }
@@ -213,8 +226,9 @@ private slots:
         // No global input here: the window's own key events take the hook's road.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, KEY_ENTER + 8, 0, 0);
         QCoreApplication::sendEvent(program.window().view(), &press);
-        QTRY_COMPARE(calls(program.window()), (QStringList{"detectKeyboard(true,4)", "detectMouse(true,241,10,20)",
-                                                           "detectKeyboard(true,40)"}));
+        QTRY_COMPARE(calls(program.window()),
+                     (QStringList{"detectKeyboard(true,4)", "detectMouse(true,241,10,20)",
+                                  "detectKeyboard(true,40)"}));
     }
 
     void hookTablesKeepTheLayoutOfTheHardwareDefinitionFile_data()
@@ -223,8 +237,8 @@ private slots:
         QTest::addColumn<int>("deviceLayout");
         QTest::addColumn<QString>("backslash");
         QTest::newRow("no file, keyboard says 1") << QByteArray() << 1 << "detectKeyboard(true,50)";
-        QTest::newRow("file says 1, keyboard says 0") << QByteArray("[common]\r\nkbLayoutType=1\r\n") << 0
-                                                      << "detectKeyboard(true,49)";
+        QTest::newRow("file says 1, keyboard says 0")
+                << QByteArray("[common]\r\nkbLayoutType=1\r\n") << 0 << "detectKeyboard(true,49)";
     }
 
     void hookTablesKeepTheLayoutOfTheHardwareDefinitionFile()
@@ -239,7 +253,8 @@ private slots:
         Program program(recordingScene(), nullptr);
         program.start();
         QTRY_VERIFY(calls(program.window()).contains("run"));
-        QCOMPARE(int(program.window().view()->layoutMode()), deviceLayout); // discovery read the keyboard
+        QCOMPARE(int(program.window().view()->layoutMode()),
+                 deviceLayout); // discovery read the keyboard
         clearCalls(program.window());
         program.hooks().keyboardEvent(true, 0x2B, 0);
         QTRY_COMPARE(calls(program.window()), QStringList{backslash});
@@ -292,11 +307,14 @@ private slots:
         const QString exe = m_folder->filePath(QStringLiteral("k3config"));
         const QString lock = SingleInstance::lockPathFor(exe);
         QVERIFY(lock.contains(QStringLiteral("k3config-%1-").arg(::getuid())));
-        for (const char *content : {"", "\xff\x01garbage", "999999999\nk3config\nhost\n", "foreign"}) {
+        for (const char *content :
+             {"", "\xff\x01garbage", "999999999\nk3config\nhost\n", "foreign"}) {
             QFile file(lock);
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) >= 0);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                    && file.write(content) >= 0);
             file.close();
-            QVERIFY(qstrcmp(content, "foreign") || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) == 0);
+            QVERIFY(qstrcmp(content, "foreign")
+                    || ::chown(QFile::encodeName(lock).constData(), 65534, 65534) == 0);
             QVERIFY(SingleInstance(exe).acquire());
         }
     }
@@ -306,9 +324,11 @@ private slots:
         const DevInfo keyboard = readDeviceCatalogue({}).entries.value(0);
         QFile rule(QStringLiteral(K3_SOURCE_DIR "/packaging/linux/70-k3config.rules"));
         QVERIFY(rule.open(QIODevice::ReadOnly));
-        const QString expected = QStringLiteral(R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
-                                     .arg(keyboard.vid, 4, 16, QLatin1Char('0'))
-                                     .arg(keyboard.pid, 4, 16, QLatin1Char('0'));
+        const QString expected =
+                QStringLiteral(
+                        R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
+                        .arg(keyboard.vid, 4, 16, QLatin1Char('0'))
+                        .arg(keyboard.pid, 4, 16, QLatin1Char('0'));
         QVERIFY(QString::fromUtf8(rule.readAll()).split(QLatin1Char('\n')).contains(expected));
     }
 

@@ -32,7 +32,6 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_clients;
     QMap<QString, QString> m_windows;
     SceneProgram m_program;
-
 };
 
 QString AppProfilesX11Test::xdotool(const QStringList &args)
@@ -52,7 +51,8 @@ void AppProfilesX11Test::initTestCase()
     for (const QString name : {"alpha", "beta", "gamma"}) {
         auto &client = m_clients.emplace_back(std::make_unique<QProcess>());
         client->start(QStringLiteral("xmessage"), {QStringLiteral("-name"), name, name});
-        const QString window = xdotool({"search", "--sync", "--classname", name}).section('\n', 0, 0);
+        const QString window =
+                xdotool({"search", "--sync", "--classname", name}).section('\n', 0, 0);
         QVERIFY2(!window.isEmpty(), qPrintable(name));
         xdotool({"set_window", "--class", name + "App", window});
         m_windows.insert(name, window);
@@ -76,7 +76,8 @@ void AppProfilesX11Test::focus(const QStringList &names)
 {
     QStringList args;
     for (const QString &name : names)
-        args << "windowactivate" << "--sync" << m_windows.value(name);
+        args << "windowactivate"
+             << "--sync" << m_windows.value(name);
     xdotool(args);
 }
 
@@ -94,9 +95,11 @@ QList<int> AppProfilesX11Test::profileCommands()
 void AppProfilesX11Test::theKeyboardFollowsTheApplicationInFront()
 {
     myQQuickView &view = *m_program.view();
-    const QVariantMap rules{{"enabled", true}, {"defaultProfile", 3},
-                            {"rules", QVariantList{QVariantMap{{"application", "AlphaApp"}, {"profile", 1}},
-                                                   QVariantMap{{"application", "BETAAPP"}, {"profile", 2}}}}};
+    const QVariantMap rules{
+            {"enabled", true},
+            {"defaultProfile", 3},
+            {"rules", QVariantList{QVariantMap{{"application", "AlphaApp"}, {"profile", 1}},
+                                   QVariantMap{{"application", "BETAAPP"}, {"profile", 2}}}}};
     view.saveAppProfiles(rules);
     const int settle = AppProfileSwitcher::kSettleMs + 300;
     focus({"gamma"});

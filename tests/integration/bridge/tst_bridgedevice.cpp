@@ -27,7 +27,8 @@ QList<QByteArray> sent()
     return lines;
 }
 
-template <std::size_t N> QByteArray bytesOf(const std::array<uchar, N> &a)
+template<std::size_t N>
+QByteArray bytesOf(const std::array<uchar, N> &a)
 {
     return QByteArray(reinterpret_cast<const char *>(a.data()), int(N));
 }
@@ -52,7 +53,7 @@ Item {
 }
 )";
 
-}
+} // namespace
 
 class BridgeDeviceTest : public QObject
 {
@@ -277,7 +278,8 @@ void BridgeDeviceTest::readingSlots()
 
 void BridgeDeviceTest::profileSwitchSendsTheNumberAndMovesEveryRead()
 {
-    TempWorkDir::write(QStringLiteral("modules/setting/p3.bin"), "[color]\ncolor=1, 2, 3\nledType=1, 2, 3, 4, 5, 6\n");
+    TempWorkDir::write(QStringLiteral("modules/setting/p3.bin"),
+                       "[color]\ncolor=1, 2, 3\nledType=1, 2, 3, 4, 5, 6\n");
     view = std::make_unique<myQQuickView>();
     view->setDevice(link.get());
     view->ui_21H_SetCurrentProfile(2);
@@ -291,7 +293,8 @@ void BridgeDeviceTest::profileSwitchSendsTheNumberAndMovesEveryRead()
     view->ui_08H_SetLEDType(7, 7, 7, 7, 7, 0);
     settle(1);
     QCOMPARE(emu.state().profiles[2].effect[0], uchar(7));
-    QCOMPARE(QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format()).allKeys(), QStringList());
+    QCOMPARE(QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format()).allKeys(),
+             QStringList());
 }
 
 void BridgeDeviceTest::reportRateIsKeptOnlyForTheMouse()
@@ -299,13 +302,18 @@ void BridgeDeviceTest::reportRateIsKeptOnlyForTheMouse()
     view->ui_01H_SetReportRate(3);
     QVERIFY(!view->ui_88H_GetLEDType().size());
     view.reset();
-    QVERIFY(!QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format()).childGroups().contains("sensor"));
+    QVERIFY(!QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format())
+                     .childGroups()
+                     .contains("sensor"));
     view = std::make_unique<myQQuickView>();
     view->setDevice(link.get());
     link->swichCurDevice(1);
     view->ui_01H_SetReportRate(3);
     view.reset();
-    QCOMPARE(QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format()).value("sensor/reportRate_M3").toInt(), 3);
+    QCOMPARE(QSettings(QStringLiteral("modules/setting/p1.bin"), LegacyIni::format())
+                     .value("sensor/reportRate_M3")
+                     .toInt(),
+             3);
     QCOMPARE(sent(), QList<QByteArray>());
 }
 
@@ -367,7 +375,8 @@ void BridgeDeviceTest::savedMacrosFollowTheirBindingToTheKeyboard()
 
 void BridgeDeviceTest::tooLongMacroIsCutAfter128Bytes()
 {
-    TempWorkDir::write(QStringLiteral("modules/i18n/lang_031000.ini"), "[msg]\n0=Macro\n1=Too long\n");
+    TempWorkDir::write(QStringLiteral("modules/i18n/lang_031000.ini"),
+                       "[msg]\n0=Macro\n1=Too long\n");
     view->getGlobalStrings(QStringLiteral("031000"));
     const QString name = view->createMacroIni().toString();
     view->saveMacroIni(name, QStringList(63, QStringLiteral("B       [\u25BC]")));
@@ -398,7 +407,10 @@ void BridgeDeviceTest::aProfileKeyOnTheKeyboardReachesQmlOnce()
     link->startMonitor(0);
     emu.pressProfileKey(2);
     const K3State state = emu.state();
-    const QString expected = QStringLiteral("2,%1,%2,%3;").arg(state.profiles[2].effect[0]).arg(state.profiles[2].effect[1]).arg(state.profiles[2].effect[2]);
+    const QString expected = QStringLiteral("2,%1,%2,%3;")
+                                     .arg(state.profiles[2].effect[0])
+                                     .arg(state.profiles[2].effect[1])
+                                     .arg(state.profiles[2].effect[2]);
     QTRY_COMPARE_WITH_TIMEOUT(view->rootObject()->property("log").toString(), expected, 5000);
     QTest::qWait(600);
     QCOMPARE(view->rootObject()->property("log").toString(), expected);
@@ -434,7 +446,8 @@ void BridgeDeviceTest::settingsThatCannotReachTheKeyboardAreKeptAndSaySo()
     view->ui_08H_SetLEDType(7, 8, 9, 1, 2, 0);
     QTRY_VERIFY_WITH_TIMEOUT(!view->rootObject()->property("log").toString().isEmpty(), 2000);
     QTest::qWait(100);
-    const QStringList notices = view->rootObject()->property("log").toString().split(u';', Qt::SkipEmptyParts);
+    const QStringList notices = view->rootObject()->property("log").toString().split(
+            u';', Qt::SkipEmptyParts);
     QCOMPARE(QSet<QString>(notices.cbegin(), notices.cend()), QSet<QString>{notice});
     QVERIFY(sent().isEmpty());
     QCOMPARE(view->ui_88H_GetLEDType(), (QVariantList{7, 8, 9, 1, 2, 0}));

@@ -75,11 +75,15 @@ void DeviceCommandsTest::backToBackWritesAreSerialisedWithEightMsAfterEachDataRe
     for (uchar plane = 0; plane < 3; ++plane)
         link->hid_12H_SetUserPicture(3, plane, raw(planes) + 128 * plane);
 
-    QStringList expected = {featureOut({0x0C, 0, 0, 0, 0, 0x55, 0xAA, 0}), dataOut(matrix.mid(0, 64)),
-                            dataOut(matrix.mid(64, 64)), featureOut({0x0D, 0, 0, 0, 0, 0x55, 0xAA, 0}),
-                            dataOut(matrix.mid(128, 64)), dataOut(matrix.mid(192, 64))};
+    QStringList expected = {featureOut({0x0C, 0, 0, 0, 0, 0x55, 0xAA, 0}),
+                            dataOut(matrix.mid(0, 64)),
+                            dataOut(matrix.mid(64, 64)),
+                            featureOut({0x0D, 0, 0, 0, 0, 0x55, 0xAA, 0}),
+                            dataOut(matrix.mid(128, 64)),
+                            dataOut(matrix.mid(192, 64))};
     for (int plane = 0; plane < 3; ++plane) {
-        expected << featureOut({0x12, 0, 3, plane, 0, 0x55, 0xAA, 0}) << dataOut(planes.mid(128 * plane, 64))
+        expected << featureOut({0x12, 0, 3, plane, 0, 0x55, 0xAA, 0})
+                 << dataOut(planes.mid(128 * plane, 64))
                  << dataOut(planes.mid(128 * plane + 64, 64));
     }
     waitForWire(int(expected.size()));
@@ -89,7 +93,8 @@ void DeviceCommandsTest::backToBackWritesAreSerialisedWithEightMsAfterEachDataRe
     const QList<K3Emulator::Record> log = emu.wireLog();
     for (int i = 0; i + 1 < log.size(); ++i) {
         if (log.at(i).kind == K3Emulator::Kind::DataOut)
-            QVERIFY2(log.at(i + 1).nsecs - log.at(i).nsecs >= 8'000'000, qPrintable(QString::number(i)));
+            QVERIFY2(log.at(i + 1).nsecs - log.at(i).nsecs >= 8'000'000,
+                     qPrintable(QString::number(i)));
     }
 }
 
@@ -106,8 +111,9 @@ void DeviceCommandsTest::transferFailuresAreQuietAndAFailedOpenForgetsThePath()
     link->hid_30H_SetSevenColor(raw(colours));
     link->hid_30H_SetSevenColor(raw(colours));
     waitForWire(4);
-    QCOMPARE(wireText().mid(1), (QStringList{featureOut({0x30, 0, 0, 0, 0, 0x55, 0xAA, 0}),
-                                             featureOut({0x30, 0, 0, 0, 0, 0x55, 0xAA, 0}), dataOut(colours)}));
+    QCOMPARE(wireText().mid(1),
+             (QStringList{featureOut({0x30, 0, 0, 0, 0, 0x55, 0xAA, 0}),
+                          featureOut({0x30, 0, 0, 0, 0, 0x55, 0xAA, 0}), dataOut(colours)}));
 
     // One failed open empties the command path: the link does not try again.
     emu.clearWireLog();

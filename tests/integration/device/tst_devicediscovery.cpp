@@ -7,7 +7,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-
 using Nodes = QList<K3Emulator::Node>;
 Q_DECLARE_METATYPE(Nodes)
 
@@ -15,7 +14,7 @@ namespace {
 
 K3Emulator::Node node(const char *path, quint16 usagePage, quint16 usage, quint16 pid = 0xa1cd)
 {
-    const K3Emulator::Role role = usagePage == 0xff01 ? K3Emulator::Role::Command
+    const K3Emulator::Role role = usagePage == 0xff01   ? K3Emulator::Role::Command
                                   : usagePage == 0xff02 ? K3Emulator::Role::Event
                                                         : K3Emulator::Role::Other;
     return {path, 0x04d9, pid, usagePage, usage, role};
@@ -123,13 +122,20 @@ void DeviceDiscoveryTest::matchesUsagePageAndUsageTogether_data()
     QTest::addColumn<QString>("eventPath");
     QTest::addColumn<int>("connects");
 
-    QTest::newRow("event interface first") << Nodes{node("e", 0xff02, 1), node("c", 0xff01, 1)} << "c" << "e" << 1;
-    QTest::newRow("usage differs") << Nodes{node("c", 0xff01, 2), node("e", 0xff02, 1)} << "" << "" << 0;
-    QTest::newRow("later duplicate wins")
-        << Nodes{node("c1", 0xff01, 1), node("e", 0xff02, 1), node("c2", 0xff01, 1), node("x", 0x0001, 6)}
-        << "c2" << "e" << 3;
-    QTest::newRow("other product") << Nodes{node("c", 0xff01, 1, 0xa09f), node("e", 0xff02, 1)} << "" << "" << 0;
-    QTest::newRow("event interface only") << Nodes{node("e", 0xff02, 1)} << "" << "" << 0;
+    QTest::newRow("event interface first")
+            << Nodes{node("e", 0xff02, 1), node("c", 0xff01, 1)} << "c"
+            << "e" << 1;
+    QTest::newRow("usage differs") << Nodes{node("c", 0xff01, 2), node("e", 0xff02, 1)} << ""
+                                   << "" << 0;
+    QTest::newRow("later duplicate wins") << Nodes{node("c1", 0xff01, 1), node("e", 0xff02, 1),
+                                                   node("c2", 0xff01, 1), node("x", 0x0001, 6)}
+                                          << "c2"
+                                          << "e" << 3;
+    QTest::newRow("other product")
+            << Nodes{node("c", 0xff01, 1, 0xa09f), node("e", 0xff02, 1)} << ""
+            << "" << 0;
+    QTest::newRow("event interface only") << Nodes{node("e", 0xff02, 1)} << ""
+                                          << "" << 0;
 }
 
 void DeviceDiscoveryTest::matchesUsagePageAndUsageTogether()
@@ -233,7 +239,8 @@ void DeviceDiscoveryTest::switchingDeviceWaitsForTheRunningMonitor()
     QElapsedTimer timer;
     timer.start();
     link->swichCurDevice(0);
-    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500,
+             qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(link->currentDevice(), 0u);
 
     // Restarted for the same device: one event, one call.
@@ -258,7 +265,8 @@ void DeviceDiscoveryTest::rediscoveryFollowsTheKeyboard()
 
     emu.unplug();
     emit source->devicesChanged();
-    QTRY_VERIFY_WITH_TIMEOUT(!presence.isConnected() && link->devices().at(0).cmdPath.isEmpty(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!presence.isConnected() && link->devices().at(0).cmdPath.isEmpty(),
+                             1000);
     QCOMPARE(emu.openHandles(), 0);
 
     // Plugged back: both interfaces again, the monitor restarted, events and commands go through.
@@ -323,7 +331,8 @@ void DeviceDiscoveryTest::onlyTheKeyboardsNodesCount_data()
     QTest::addColumn<bool>("counts");
     const QByteArray usb = "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.1/";
     QTest::newRow("keyboard") << usb + "0003:04D9:A1CD.0002/hidraw/hidraw1" << true;
-    QTest::newRow("keyboard over bluetooth") << QByteArray("/devices/virtual/misc/uhid/0005:04D9:A1CD.0007/hidraw/hidraw5") << true;
+    QTest::newRow("keyboard over bluetooth")
+            << QByteArray("/devices/virtual/misc/uhid/0005:04D9:A1CD.0007/hidraw/hidraw5") << true;
     QTest::newRow("the catalogue's mouse") << usb + "0003:04D9:A09F.0003/hidraw/hidraw2" << false;
     QTest::newRow("another keyboard") << usb + "0003:046D:C52B.0001/hidraw/hidraw0" << false;
 }

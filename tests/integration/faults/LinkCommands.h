@@ -14,11 +14,11 @@ struct LinkCommand
 {
     enum class Kind { Write, WriteData, Read, ReadData };
 
-    QString code;       // two upper-case hex digits, as in "cmd Failed 0C"
-    QByteArray block;   // the command block the scenarios' arguments make
+    QString code;     // two upper-case hex digits, as in "cmd Failed 0C"
+    QByteArray block; // the command block the scenarios' arguments make
     Kind kind;
-    int dataSize;       // bytes carried by data reports, 0 for none
-    int outputSize;     // bytes of outputs of a reading command
+    int dataSize;   // bytes carried by data reports, 0 for none
+    int outputSize; // bytes of outputs of a reading command
     // Writing commands send `data`; reading commands start from `outputs` and return them.
     std::function<QByteArray(Hid_Thread &, const QByteArray &data, QByteArray outputs)> run;
 

@@ -30,18 +30,30 @@ enum class Fault {
 const char *faultName(Fault fault)
 {
     switch (fault) {
-    case Fault::UnpluggedBefore: return "unplugged before";
-    case Fault::OpenFails: return "open fails";
-    case Fault::FeatureOutFails: return "feature out fails";
-    case Fault::FeatureInFails: return "feature in fails";
-    case Fault::DataOutFails: return "data out fails";
-    case Fault::DataInFails: return "data in fails";
-    case Fault::DataNeverComes: return "data never comes";
-    case Fault::UnplugMidTransfer: return "unplug mid-transfer";
-    case Fault::GarbageReplies: return "garbage replies";
-    case Fault::ShortReplies: return "short replies";
-    case Fault::LinkHeld: return "link held";
-    case Fault::ShutdownMidTransfer: return "shutdown mid-transfer";
+    case Fault::UnpluggedBefore:
+        return "unplugged before";
+    case Fault::OpenFails:
+        return "open fails";
+    case Fault::FeatureOutFails:
+        return "feature out fails";
+    case Fault::FeatureInFails:
+        return "feature in fails";
+    case Fault::DataOutFails:
+        return "data out fails";
+    case Fault::DataInFails:
+        return "data in fails";
+    case Fault::DataNeverComes:
+        return "data never comes";
+    case Fault::UnplugMidTransfer:
+        return "unplug mid-transfer";
+    case Fault::GarbageReplies:
+        return "garbage replies";
+    case Fault::ShortReplies:
+        return "short replies";
+    case Fault::LinkHeld:
+        return "link held";
+    case Fault::ShutdownMidTransfer:
+        return "shutdown mid-transfer";
     }
     return "?";
 }
@@ -75,10 +87,14 @@ int reportsBeforeTheMiddle(const LinkCommand &c)
 {
     using Kind = LinkCommand::Kind;
     switch (c.kind) {
-    case Kind::Write: return 0;
-    case Kind::WriteData: return 1;
-    case Kind::Read: return 1;
-    case Kind::ReadData: return 2;
+    case Kind::Write:
+        return 0;
+    case Kind::WriteData:
+        return 1;
+    case Kind::Read:
+        return 1;
+    case Kind::ReadData:
+        return 2;
     }
     return 0;
 }
@@ -86,7 +102,9 @@ int reportsBeforeTheMiddle(const LinkCommand &c)
 QByteArray keyboardMemory(const K3State &s)
 {
     QByteArray memory;
-    const auto add = [&](const uchar *data, size_t size) { memory.append(reinterpret_cast<const char *>(data), qsizetype(size)); };
+    const auto add = [&](const uchar *data, size_t size) {
+        memory.append(reinterpret_cast<const char *>(data), qsizetype(size));
+    };
     for (const K3Profile &p : s.profiles) {
         add(p.effect.data(), p.effect.size());
         add(p.keyMatrix.data(), p.keyMatrix.size());
@@ -180,12 +198,14 @@ void LinkFaultsTest::everyCommandSurvivesEveryFault_data()
 {
     QTest::addColumn<int>("commandIndex");
     QTest::addColumn<Fault>("fault");
-    for (Fault fault : {Fault::UnpluggedBefore, Fault::OpenFails, Fault::FeatureOutFails, Fault::FeatureInFails,
-                        Fault::DataOutFails, Fault::DataInFails, Fault::DataNeverComes, Fault::UnplugMidTransfer,
-                        Fault::GarbageReplies, Fault::ShortReplies, Fault::LinkHeld, Fault::ShutdownMidTransfer}) {
+    for (Fault fault : {Fault::UnpluggedBefore, Fault::OpenFails, Fault::FeatureOutFails,
+                        Fault::FeatureInFails, Fault::DataOutFails, Fault::DataInFails,
+                        Fault::DataNeverComes, Fault::UnplugMidTransfer, Fault::GarbageReplies,
+                        Fault::ShortReplies, Fault::LinkHeld, Fault::ShutdownMidTransfer}) {
         for (int i = 0; i < linkCommands().size(); ++i) {
             if (applies(fault, linkCommands().at(i)))
-                QTest::addRow("%s %s", faultName(fault), qPrintable(linkCommands().at(i).code)) << i << fault;
+                QTest::addRow("%s %s", faultName(fault), qPrintable(linkCommands().at(i).code))
+                        << i << fault;
         }
     }
 }
@@ -252,7 +272,8 @@ void LinkFaultsTest::everyCommandSurvivesEveryFault()
             }
             emu.unplug();
         });
-        expectedWire = QStringList{blockOut, replyIn(QByteArray(1, 0) + command.block)}.mid(0, before);
+        expectedWire = QStringList{blockOut, replyIn(QByteArray(1, 0) + command.block)}.mid(0,
+                                                                                            before);
         longestCall = command.writes() ? 300 : 1000;
         break;
     }
@@ -313,7 +334,8 @@ void LinkFaultsTest::everyCommandSurvivesEveryFault()
     timer.start();
     const QByteArray outputs = command.run(*link, data, preset);
     const qint64 elapsed = timer.elapsed();
-    QVERIFY2(elapsed >= shortestCall && elapsed <= longestCall, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed >= shortestCall && elapsed <= longestCall,
+             qPrintable(QString::number(elapsed)));
     if (!command.writes())
         QCOMPARE(outputs.toHex(' '), expectedOutputs.toHex(' '));
 

@@ -30,12 +30,12 @@ public:
             constexpr int kBursts = 100;
             for (int burst = 0; burst < kBursts; ++burst) {
                 for (int i = burst * count / kBursts; i < (burst + 1) * count / kBursts; ++i)
-                    K3Emulator::instance().queueEventReport(eventReport(12, i % 4, i % 256, (i / 256) % 256, 1));
+                    K3Emulator::instance().queueEventReport(
+                            eventReport(12, i % 4, i % 256, (i / 256) % 256, 1));
                 std::this_thread::sleep_for(std::chrono::milliseconds(spreadMs / kBursts));
             }
         })
-    {
-    }
+    {}
     ~Flood() { m_thread.join(); }
 
 private:
@@ -235,7 +235,8 @@ void MonitorFaultsTest::switchingDeviceWaitsForTheRunningMonitor()
     QElapsedTimer timer;
     timer.start();
     link->swichCurDevice(0);
-    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() >= 300 && timer.elapsed() < 1500,
+             qPrintable(QString::number(timer.elapsed())));
     emu.queueEventReport(eventReport(12, 3, 6, 2, 2));
     QTRY_COMPARE_WITH_TIMEOUT(sink.calls().size(), 1, 2000);
     QTest::qWait(100);

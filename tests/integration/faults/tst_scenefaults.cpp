@@ -36,7 +36,9 @@ QStringList commandsSent()
 {
     QStringList codes;
     for (const K3Emulator::Record &r : recordsOf(K3Emulator::Kind::FeatureOut))
-        codes.append(QString::number(uchar(r.bytes.at(1)), 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        codes.append(QString::number(uchar(r.bytes.at(1)), 16)
+                             .toUpper()
+                             .rightJustified(2, QLatin1Char('0')));
     return codes;
 }
 
@@ -52,9 +54,8 @@ public:
     Responsiveness()
     {
         m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            m_longest = qMax(m_longest, m_clock.restart());
-        });
+        connect(&m_timer, &QTimer::timeout, this,
+                [this] { m_longest = qMax(m_longest, m_clock.restart()); });
         m_clock.start();
         m_timer.start();
     }
@@ -272,7 +273,8 @@ void SceneFaultsTest::anEventFloodLeavesTheInterfaceUsable()
     // bridge keeps the same one: later edits go to the profile the user sees.
     QTRY_COMPARE_WITH_TIMEOUT(recordsOf(K3Emulator::Kind::Event).size(), kReports + 1, 15000);
     QTRY_VERIFY_WITH_TIMEOUT(root->property("profile").toInt() == 2
-                                 && window->view()->ui_A1H_GetCurrentProfile().toInt() == 2, 5000);
+                                     && window->view()->ui_A1H_GetCurrentProfile().toInt() == 2,
+                             5000);
     qInfo("longest stall of the interface during the flood: %lld ms", gui.longestGapMs());
     QVERIFY2(gui.longestGapMs() < 500, qPrintable(QString::number(gui.longestGapMs())));
     QCOMPARE(profileFiles(), before);
@@ -316,9 +318,12 @@ void SceneFaultsTest::shutdownWhileAnApplyIsOnTheWire()
         if (log.at(i).kind != K3Emulator::Kind::FeatureOut)
             continue;
         const uchar code = uchar(log.at(i).bytes.at(1));
-        const int reports = code == 0x30 ? 1 : (code == 0x0C || code == 0x0D || code == 0x10 || code == 0x12) ? 2 : 0;
+        const int reports = code == 0x30                                                     ? 1
+                            : (code == 0x0C || code == 0x0D || code == 0x10 || code == 0x12) ? 2
+                                                                                             : 0;
         for (int r = 1; r <= reports; ++r)
-            QVERIFY2(i + r < log.size() && log.at(i + r).kind == K3Emulator::Kind::DataOut, qPrintable(QString::number(i)));
+            QVERIFY2(i + r < log.size() && log.at(i + r).kind == K3Emulator::Kind::DataOut,
+                     qPrintable(QString::number(i)));
     }
 }
 

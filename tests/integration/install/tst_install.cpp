@@ -15,7 +15,8 @@ bool run(const QString &program, const QStringList &args, const QProcessEnvironm
     process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, args);
-    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+           && process.exitCode() == 0;
 }
 
 // Relative path -> content hash of every file below a folder.
@@ -94,11 +95,12 @@ private slots:
     {
         write(m_user + "/modules/setting/p2.bin", "[color]\nledType=mine\n");
         QVERIFY(QFile::remove(m_user + "/modules/macro/Macro. 002.bin"));
-        for (const char *file : {"modules/setting/p2.bin", "modules/setting/p4.bin", "modules/macro/Macro. 002.bin",
-                                 "modules/i18n/lang_999000.ini"})
+        for (const char *file : {"modules/setting/p2.bin", "modules/setting/p4.bin",
+                                 "modules/macro/Macro. 002.bin", "modules/i18n/lang_999000.ini"})
             write(m_shared + u'/' + QLatin1String(file), "newer\n");
         QVERIFY(run(QStringLiteral(K3_CMAKE),
-                    {"-DCMAKE_INSTALL_PREFIX=" + m_stage.filePath("usr"), "-DK3_SHARE_DIR=share/k3config", "-P",
+                    {"-DCMAKE_INSTALL_PREFIX=" + m_stage.filePath("usr"),
+                     "-DK3_SHARE_DIR=share/k3config", "-P",
                      K3_SOURCE_DIR "/packaging/WriteManifest.cmake"},
                     QProcessEnvironment::systemEnvironment()));
 
@@ -115,12 +117,14 @@ private slots:
     // wins; where no user folder can be made, the installed data is still read.
     void otherFoldersTheProgramRunsIn()
     {
-        QCOMPARE(chooseRunFolder(QStringLiteral(K3_RUNTIME_DIR), m_user), QStringLiteral(K3_RUNTIME_DIR));
+        QCOMPARE(chooseRunFolder(QStringLiteral(K3_RUNTIME_DIR), m_user),
+                 QStringLiteral(K3_RUNTIME_DIR));
         QVERIFY(QDir().mkpath(m_bin + "/modules/setting"));
         QCOMPARE(chooseRunFolder(m_bin, m_user), m_bin);
         QVERIFY(QDir(m_bin + "/modules").removeRecursively());
         write(m_home.filePath(QStringLiteral("blocked")), "a file where the folder would go");
-        QCOMPARE(chooseRunFolder(m_bin, m_home.filePath(QStringLiteral("blocked/k3config"))), m_shared);
+        QCOMPARE(chooseRunFolder(m_bin, m_home.filePath(QStringLiteral("blocked/k3config"))),
+                 m_shared);
     }
 
 private:

@@ -19,7 +19,7 @@ int deviceCode(int matrix)
     return profile.keyMatrix[2 * matrix] | (profile.keyMatrix[2 * matrix + 1] << 8);
 }
 
-constexpr int keyA = 49;      // matrix position of A in the shipped table
+constexpr int keyA = 49; // matrix position of A in the shipped table
 constexpr int keyEsc = 0;
 constexpr int backslash = 45; // its ISO twin 61 carries its code on the keyboard
 
@@ -73,7 +73,7 @@ QObject *KeydefineBridgeTest::keyboard() const
 
 int KeydefineBridgeTest::code(int matrix) const
 {
-    return callQml(keyboard(), "keyAt", { matrix }).value<QObject *>()->property("keyCode").toInt();
+    return callQml(keyboard(), "keyAt", {matrix}).value<QObject *>()->property("keyCode").toInt();
 }
 
 QVariantList KeydefineBridgeTest::stored(int matrix) const
@@ -90,22 +90,22 @@ void KeydefineBridgeTest::apply()
 void KeydefineBridgeTest::pageShowsTheProfile()
 {
     // The shipped profiles hold the default codes, as texts once read back from the file.
-    QCOMPARE(stored(keyA), (QVariantList{ QStringLiteral("4"), QStringLiteral("0") }));
+    QCOMPARE(stored(keyA), (QVariantList{QStringLiteral("4"), QStringLiteral("0")}));
     QCOMPARE(code(keyA), 4);
     QCOMPARE(code(keyEsc), 41);
-    callQml(page(), "selectKey", { keyA });
+    callQml(page(), "selectKey", {keyA});
     QCOMPARE(page()->property("kind").toInt(), 0);
     QCOMPARE(page()->property("fieldLabel").toString(), QStringLiteral("A"));
 }
 
 void KeydefineBridgeTest::applySendsTheMatrixAndKeepsItInTheProfile()
 {
-    callQml(page(), "selectKey", { keyA });
-    callQml(page(), "chooseKind", { 1 });
-    callQml(page(), "chooseMedia", { 4 }); // MUTE
-    callQml(page(), "selectKey", { backslash });
-    callQml(page(), "chooseKind", { 0 });
-    callQml(page(), "assignKey", { callQml(keyboard(), "keyAt", { keyEsc }) });
+    callQml(page(), "selectKey", {keyA});
+    callQml(page(), "chooseKind", {1});
+    callQml(page(), "chooseMedia", {4}); // MUTE
+    callQml(page(), "selectKey", {backslash});
+    callQml(page(), "chooseKind", {0});
+    callQml(page(), "assignKey", {callQml(keyboard(), "keyAt", {keyEsc})});
     QCOMPARE(code(backslash), 41);
     apply();
 
@@ -113,8 +113,8 @@ void KeydefineBridgeTest::applySendsTheMatrixAndKeepsItInTheProfile()
     QCOMPARE(deviceCode(backslash), 41);
     QCOMPARE(deviceCode(61), 41);
     QCOMPARE(deviceCode(keyEsc), 41);
-    QCOMPARE(stored(keyA), (QVariantList{ 0xE2, 0x30 }));
-    QCOMPARE(stored(backslash), (QVariantList{ 41, 0 }));
+    QCOMPARE(stored(keyA), (QVariantList{0xE2, 0x30}));
+    QCOMPARE(stored(backslash), (QVariantList{41, 0}));
 }
 
 void KeydefineBridgeTest::profileSwitchShowsEachProfilesKeys()
@@ -132,23 +132,23 @@ void KeydefineBridgeTest::profileSwitchShowsEachProfilesKeys()
 
 void KeydefineBridgeTest::choosingAMacroSendsItAndBindsTheKey()
 {
-    callQml(page(), "selectKey", { keyA });
-    callQml(page(), "chooseKind", { 2 });
+    callQml(page(), "selectKey", {keyA});
+    callQml(page(), "chooseKind", {2});
     const QStringList names = page()->property("macroNames").toStringList();
     const int position = int(names.indexOf(QStringLiteral("Macro. 005")));
     QVERIFY(position >= 0);
     K3Emulator::instance().clearWireLog();
-    QVERIFY(callQml(page(), "chooseMacro", { position }).toBool());
+    QVERIFY(callQml(page(), "chooseMacro", {position}).toBool());
     QCOMPARE(code(keyA), 0x4104);
 
     // L Alt down, Tab down, Tab up, L Alt up, as little-endian words in slot 4.
-    const QList<quint16> words{ 0x0001, 0x01E2, 0x012B, 0x812B, 0x81E2, 0x0000 };
+    const QList<quint16> words{0x0001, 0x01E2, 0x012B, 0x812B, 0x81E2, 0x0000};
     QTRY_VERIFY(K3Emulator::instance().state().macros[4][0] == 0x01);
     const auto macro = K3Emulator::instance().state().macros[4];
     for (int i = 0; i < words.size(); ++i)
         QCOMPARE(macro[2 * i] | (macro[2 * i + 1] << 8), int(words[i]));
 
-    callQml(page(), "keyCodeToUI", { 0x4104 });
+    callQml(page(), "keyCodeToUI", {0x4104});
     QCOMPARE(page()->property("macroIndex").toInt(), position);
 }
 
@@ -161,7 +161,7 @@ void KeydefineBridgeTest::resetAllBringsBackTheDefaults()
     apply();
     QTRY_COMPARE(deviceCode(keyA), 4);
     QCOMPARE(deviceCode(61), 49);
-    QCOMPARE(stored(keyA), (QVariantList{ 4, 0 }));
+    QCOMPARE(stored(keyA), (QVariantList{4, 0}));
 }
 
 QTEST_MAIN(KeydefineBridgeTest)

@@ -48,7 +48,10 @@ private slots:
     void reportsRightAfterApplyAreIgnored();
 
 private:
-    QQuickItem *page() const { return mainItem(m_program.root())->property("colorPage").value<QQuickItem *>(); }
+    QQuickItem *page() const
+    {
+        return mainItem(m_program.root())->property("colorPage").value<QQuickItem *>();
+    }
     void paintKey(int position);
     SceneProgram m_program;
 };
@@ -70,7 +73,9 @@ void LightingApplyTest::paintKey(int position)
     QQuickItem *key = callQml(keyboard, "keyItem", {index}).value<QQuickItem *>();
     QVERIFY(key);
     const QPoint start = keyboard->mapToScene(key->position() + QPointF(4, 4)).toPoint();
-    const QPoint end = keyboard->mapToScene(key->position() + QPointF(key->width() - 4, key->height() - 4)).toPoint();
+    const QPoint end = keyboard->mapToScene(key->position()
+                                            + QPointF(key->width() - 4, key->height() - 4))
+                               .toPoint();
     QTest::mousePress(m_program.view(), Qt::LeftButton, {}, start);
     for (int step = 1; step <= 8; ++step)
         QTest::mouseMove(m_program.view(), start + (end - start) * step / 8, 10);
@@ -97,12 +102,15 @@ void LightingApplyTest::applySendsPaletteOnePictureAndEffectInOrder()
     QCOMPARE(sent[0].payload.mid(21), QByteArray(43, 0));
     // One picture: index 1, planes 0, 1, 2, each colour divided by 4; byte 61 carries byte 45.
     for (int plane = 0; plane < 3; ++plane) {
-        QCOMPARE(sent[1 + plane].block.toHex(' '), QByteArray("12 00 01 0") + QByteArray::number(plane) + " 00 55 aa 00");
+        QCOMPARE(sent[1 + plane].block.toHex(' '),
+                 QByteArray("12 00 01 0") + QByteArray::number(plane) + " 00 55 aa 00");
         QCOMPARE(sent[1 + plane].payload.size(), 128);
     }
-    QCOMPARE(sent[1].payload.mid(45, 1).toHex() + sent[2].payload.mid(45, 1).toHex() + sent[3].payload.mid(45, 1).toHex(),
+    QCOMPARE(sent[1].payload.mid(45, 1).toHex() + sent[2].payload.mid(45, 1).toHex()
+                     + sent[3].payload.mid(45, 1).toHex(),
              QByteArray("321901"));
-    QCOMPARE(sent[1].payload.mid(61, 1).toHex() + sent[2].payload.mid(61, 1).toHex(), QByteArray("3219"));
+    QCOMPARE(sent[1].payload.mid(61, 1).toHex() + sent[2].payload.mid(61, 1).toHex(),
+             QByteArray("3219"));
     // The effect last: USER DEFINE 2 with the page's brightness, speed, direction and colour.
     const QObject *p = page();
     const QByteArray effect = sent[4].block;

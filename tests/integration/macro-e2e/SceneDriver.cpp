@@ -45,8 +45,8 @@ bool SceneDriver::start()
         return false;
     }
     // Keys typed with xdotool go to the window that has the input focus.
-    if (!xdotool({ QStringLiteral("windowfocus"), QStringLiteral("--sync"),
-                   QString::number(program().window().winId()) })
+    if (!xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"),
+                  QString::number(program().window().winId())})
         || !waitFor([this] { return program().window().isActiveWindow(); })) {
         m_error = QStringLiteral("the window does not get the keyboard focus");
         return false;
@@ -118,18 +118,20 @@ bool SceneDriver::hover(QQuickItem *item)
     // A synchronous move to where the pointer already is would wait for good.
     if (QCursor::pos() == global)
         return true;
-    return xdotool({ QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-                     QString::number(global.y()) });
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                    QString::number(global.x()), QString::number(global.y())});
 }
 
 bool SceneDriver::click(QQuickItem *item, int button)
 {
-    return hover(item) && xdotool({ QStringLiteral("click"), QString::number(button) });
+    return hover(item) && xdotool({QStringLiteral("click"), QString::number(button)});
 }
 
 bool SceneDriver::typeKeys(const QStringList &keys)
 {
-    return xdotool(QStringList{ QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60") } + keys);
+    return xdotool(
+            QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")}
+            + keys);
 }
 
 bool SceneDriver::openPage(int index)

@@ -22,7 +22,7 @@ QByteArray macroBlock(const QList<quint16> &words)
 }
 
 // A, then B, pressed and released: start word, four key words, end word.
-const QByteArray typedAB = macroBlock({ 0x0001, 0x0104, 0x8104, 0x0105, 0x8105, 0x0000 });
+const QByteArray typedAB = macroBlock({0x0001, 0x0104, 0x8104, 0x0105, 0x8105, 0x0000});
 
 // The data reports that followed the last command block with this code (and slot byte).
 QByteArray sentData(uchar command, int slot = -1)
@@ -80,13 +80,14 @@ void MacroEndToEndTest::recordsAMacroByTyping()
 
     // Macro. 003 is bound to the keyboard's macro slot 2.
     QVERIFY(SceneDriver::macroFile(QStringLiteral("Macro. 003")).contains("index=2"));
-    QVERIFY(m_driver.click(SceneDriver::textItem(SceneDriver::child(page, "macroList"), QStringLiteral("Macro. 003"))));
+    QVERIFY(m_driver.click(SceneDriver::textItem(SceneDriver::child(page, "macroList"),
+                                                 QStringLiteral("Macro. 003"))));
     QTRY_COMPARE(steps->property("count").toInt(), 4);
 
     QVERIFY(m_driver.click(SceneDriver::child(page, "recordButton")));
     QTRY_VERIFY(page->property("isRecordStart").toBool());
     K3Emulator::instance().clearWireLog();
-    QVERIFY(m_driver.typeKeys({ QStringLiteral("a"), QStringLiteral("b") }));
+    QVERIFY(m_driver.typeKeys({QStringLiteral("a"), QStringLiteral("b")}));
     QTRY_COMPARE(steps->property("count").toInt(), 4);
     QVERIFY2(K3Emulator::instance().wireLog().isEmpty(), "the macro was sent while recording");
     QVERIFY(m_driver.click(SceneDriver::child(page, "stopButton")));
@@ -118,7 +119,8 @@ void MacroEndToEndTest::bindsTheMacroToAKeyAndApplies()
     const int matrix = keyboard->property("curKeyMatrix").toInt();
     QVERIFY(matrix >= 0 && matrix < 128);
 
-    QVERIFY(m_driver.click(SceneDriver::textItem(SceneDriver::child(page, "kindMenu"), strings.value(50))));
+    QVERIFY(m_driver.click(
+            SceneDriver::textItem(SceneDriver::child(page, "kindMenu"), strings.value(50))));
     QQuickItem *macroMenu = SceneDriver::child(page, "macroMenu");
     QTRY_VERIFY(macroMenu->isVisible());
     QVERIFY(m_driver.click(macroMenu));

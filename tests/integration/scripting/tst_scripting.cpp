@@ -43,7 +43,7 @@ bool sentToKeyboard(const QByteArray &line)
     return false;
 }
 
-}
+} // namespace
 
 // The ProfileChanged signals the window sends on the bus.
 class BusSignals : public QObject
@@ -113,8 +113,8 @@ Run ScriptingTest::demo(const QStringList &args, const QString &wireLog)
     process.start(m_demo, args);
     if (!finished.wait(30000))
         process.kill();
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void ScriptingTest::startWindow()
@@ -138,18 +138,22 @@ void ScriptingTest::switchingThroughTheWindowMovesItsMenuAndIsSignalled()
 {
     startWindow();
     BusSignals bus;
-    QVERIFY(QDBusConnection::sessionBus().connect(kService, QStringLiteral("/Keyboard"), QStringLiteral("org.k3config.Keyboard"),
-                                                  QStringLiteral("ProfileChanged"), &bus, SLOT(profileChanged(int))));
+    QVERIFY(QDBusConnection::sessionBus().connect(
+            kService, QStringLiteral("/Keyboard"), QStringLiteral("org.k3config.Keyboard"),
+            QStringLiteral("ProfileChanged"), &bus, SLOT(profileChanged(int))));
     const auto statusProfile = [this] {
         const Run status = demo({QStringLiteral("--status"), QStringLiteral("--json")});
         const QJsonObject json = QJsonDocument::fromJson(status.out).object();
-        return status.code == 0 && json.value(QStringLiteral("connected")).toBool() ? json.value(QStringLiteral("profile")).toInt() : -1;
+        return status.code == 0 && json.value(QStringLiteral("connected")).toBool()
+                       ? json.value(QStringLiteral("profile")).toInt()
+                       : -1;
     };
     QCOMPARE(statusProfile(), 1);
 
     QCOMPARE(demo({QStringLiteral("--profile"), QStringLiteral("3")}).code, 0);
     QTRY_VERIFY(sentToKeyboard("F 00 21 02 00 00 00 55 AA 00"));
-    QObject *menu = m_program->window().view()->rootObject()->findChild<QObject *>(QStringLiteral("profileMenu"));
+    QObject *menu = m_program->window().view()->rootObject()->findChild<QObject *>(
+            QStringLiteral("profileMenu"));
     QCOMPARE(menu->property("currentIndex").toInt(), 2);
     QTRY_COMPARE(bus.profiles, QList<int>{3});
     QCOMPARE(statusProfile(), 3);
@@ -169,10 +173,14 @@ void ScriptingTest::switchingThroughTheWindowMovesItsMenuAndIsSignalled()
 void ScriptingTest::aScriptReportsTheApplicationInFront()
 {
     startWindow();
-    QDBusInterface rules(kService, QStringLiteral("/Keyboard"), QStringLiteral("org.k3config.AppProfiles"));
-    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("steam"), 3).type(), QDBusMessage::ReplyMessage);
-    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral(" "), 2).type(), QDBusMessage::ErrorMessage);
-    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("x"), 5).type(), QDBusMessage::ErrorMessage);
+    QDBusInterface rules(kService, QStringLiteral("/Keyboard"),
+                         QStringLiteral("org.k3config.AppProfiles"));
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("steam"), 3).type(),
+             QDBusMessage::ReplyMessage);
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral(" "), 2).type(),
+             QDBusMessage::ErrorMessage);
+    QCOMPARE(rules.call(QStringLiteral("SetRule"), QStringLiteral("x"), 5).type(),
+             QDBusMessage::ErrorMessage);
     QVERIFY(rules.setProperty("Enabled", true));
     const QDBusReply<QVariantMap> stored = rules.call(QStringLiteral("Rules"));
     QCOMPARE(stored.value(), (QVariantMap{{"steam", 3}}));
@@ -187,9 +195,15 @@ void ScriptingTest::exportThenImportCopiesAProfileByteForByte()
     const QByteArray first = fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p1.bin")));
     QVERIFY(first != fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p4.bin"))));
     // Relative to the command line's folder, not the window's.
-    QCOMPARE(demo({QStringLiteral("--export-profile"), QStringLiteral("1"), QStringLiteral("first.pf")}).code, 0);
+    QCOMPARE(demo({QStringLiteral("--export-profile"), QStringLiteral("1"),
+                   QStringLiteral("first.pf")})
+                     .code,
+             0);
     QCOMPARE(fileBytes(m_copy->filePath(QStringLiteral("modules/first.pf"))), first);
-    QCOMPARE(demo({QStringLiteral("--import-profile"), QStringLiteral("4"), QStringLiteral("first.pf")}).code, 0);
+    QCOMPARE(demo({QStringLiteral("--import-profile"), QStringLiteral("4"),
+                   QStringLiteral("first.pf")})
+                     .code,
+             0);
     QCOMPARE(fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p4.bin"))), first);
 }
 
@@ -208,7 +222,8 @@ void ScriptingTest::withoutAWindowTheCommandLineTalksToTheKeyboardItself()
     QVERIFY(stored.contains("ledType=0, 63, 3, 0, 7, 0"));
     QCOMPARE(demo({"--effect", "breathing", "--brightness", "3", "--colour", "2"}, wireLog).code, 0);
     QVERIFY(fileBytes(wireLog).split('\n').contains("F 00 08 01 1B 03 00 02 00 00"));
-    QVERIFY(fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p1.bin"))).contains("ledType=1, 27, 3, 0, 2, 0"));
+    QVERIFY(fileBytes(m_copy->filePath(QStringLiteral("modules/setting/p1.bin")))
+                    .contains("ledType=1, 27, 3, 0, 2, 0"));
 }
 
 void ScriptingTest::aSecondPlainStartShowsTheHiddenWindowAndExits1()
@@ -231,14 +246,19 @@ void ScriptingTest::badInputFailsWithOneLineAndChangesNothing_data()
     const QString folder = QStringLiteral("setting");
     QTest::newRow("profile 9") << QStringList{"--profile", "9"} << false << 1;
     QTest::newRow("profile not a number") << QStringList{"--profile", "two"} << false << 1;
-    QTest::newRow("two actions") << QStringList{"--profile", "2", "--reset-profile", "2"} << false << 1;
+    QTest::newRow("two actions") << QStringList{"--profile", "2", "--reset-profile", "2"} << false
+                                 << 1;
     QTest::newRow("export without file") << QStringList{"--export-profile", "2"} << false << 1;
     QTest::newRow("unknown option") << QStringList{"--profiles", "2"} << false << 1;
     QTest::newRow("unknown effect") << QStringList{"--effect", "sparkle"} << false << 1;
-    QTest::newRow("import missing file") << QStringList{"--import-profile", "2", missing} << false << 2;
-    QTest::newRow("import missing file, window") << QStringList{"--import-profile", "2", missing} << true << 2;
-    QTest::newRow("import a folder, window") << QStringList{"--import-profile", "2", folder} << true << 2;
-    QTest::newRow("export onto a folder") << QStringList{"--export-profile", "2", folder} << false << 2;
+    QTest::newRow("import missing file")
+            << QStringList{"--import-profile", "2", missing} << false << 2;
+    QTest::newRow("import missing file, window")
+            << QStringList{"--import-profile", "2", missing} << true << 2;
+    QTest::newRow("import a folder, window")
+            << QStringList{"--import-profile", "2", folder} << true << 2;
+    QTest::newRow("export onto a folder")
+            << QStringList{"--export-profile", "2", folder} << false << 2;
 }
 
 void ScriptingTest::badInputFailsWithOneLineAndChangesNothing()

@@ -16,14 +16,17 @@ public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         if (!m_view) {
-            TempWorkDir::write(QStringLiteral("modules/setting/KeyCodeDef.bin"), "[0]\nusbStr=A, B\nusbCode=4, 5\n");
+            TempWorkDir::write(QStringLiteral("modules/setting/KeyCodeDef.bin"),
+                               "[0]\nusbStr=A, B\nusbCode=4, 5\n");
             TempWorkDir::write(QStringLiteral("modules/setting/HWDef0.bin"),
                                "[0]\ntotal_HW=1\ntotal_FW=126\n1=10, 20, 1, Esc, 0, 41\n");
             TempWorkDir::write(QStringLiteral("modules/setting/HWDef1.bin"),
                                "[0]\ntotal_HW=1\ntotal_FW=126\n1=10, 20, 1, Esc, 0, 41\n");
             TempWorkDir::write(QStringLiteral("modules/i18n/lang_031000.ini"),
-                               "[font]\nfamily=Exo\ntotal=2\n[strings]\n1=One\n2=Two\n[confirm]\nyes=Yes, sure\n");
-            TempWorkDir::write(QStringLiteral("modules/i18n/lang_025044.ini"), "[font]\nfamily=Hei\n");
+                               "[font]\nfamily=Exo\ntotal=2\n[strings]\n1=One\n2=Two\n[confirm]"
+                               "\nyes=Yes, sure\n");
+            TempWorkDir::write(QStringLiteral("modules/i18n/lang_025044.ini"),
+                               "[font]\nfamily=Hei\n");
             m_view = std::make_unique<myQQuickView>();
             m_view->setDialogs(std::make_unique<ScriptedDialogs>(m_dialogs));
         }

@@ -10,7 +10,8 @@ namespace {
 // The shipped hardware key table of the English layout, as the bridge's loadHWDef gives it.
 QVariantList shippedTable()
 {
-    QSettings file(QStringLiteral(K3_SOURCE_DIR "/modules/setting/HWDef0.bin"), QSettings::IniFormat);
+    QSettings file(QStringLiteral(K3_SOURCE_DIR "/modules/setting/HWDef0.bin"),
+                   QSettings::IniFormat);
     file.beginGroup(QStringLiteral("0"));
     const int rows = file.value(QStringLiteral("total_HW")).toInt();
     QVariantList table{rows, file.value(QStringLiteral("total_FW")).toInt()};

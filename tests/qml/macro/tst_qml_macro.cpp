@@ -13,8 +13,8 @@ public slots:
     void qmlEngineAvailable(QQmlEngine *engine)
     {
         engine->rootContext()->setContextProperty(
-            QStringLiteral("testSkinPath"),
-            QUrl::fromLocalFile(QStringLiteral(K3_RUNTIME_DIR "/modules/img/skin1/")).toString());
+                QStringLiteral("testSkinPath"),
+                QUrl::fromLocalFile(QStringLiteral(K3_RUNTIME_DIR "/modules/img/skin1/")).toString());
     }
 };
 

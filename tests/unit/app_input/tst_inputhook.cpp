@@ -19,7 +19,10 @@ struct Report
     bool isDown;
     int x = 0;
     int y = 0;
-    bool operator==(const Report &o) const { return code == o.code && isDown == o.isDown && x == o.x && y == o.y; }
+    bool operator==(const Report &o) const
+    {
+        return code == o.code && isDown == o.isDown && x == o.x && y == o.y;
+    }
 };
 
 struct Recorder
@@ -31,7 +34,8 @@ struct Recorder
     {
         static_cast<Recorder *>(context)->keys.push_back({usage, isDown});
     }
-    static void onButton(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y, void *context)
+    static void onButton(std::uint8_t button, bool isDown, std::int32_t x, std::int32_t y,
+                         void *context)
     {
         static_cast<Recorder *>(context)->buttons.push_back({button, isDown, x, y});
     }
@@ -46,7 +50,9 @@ struct Recorder
 class FakeBackend : public InputBackend
 {
 public:
-    explicit FakeBackend(bool captures) : m_captures(captures) {}
+    explicit FakeBackend(bool captures)
+        : m_captures(captures)
+    {}
     bool install(InputHook &) override { return m_captures; }
     void remove() override {}
     bool capturesKeyboard() const override { return m_captures; }
@@ -68,7 +74,8 @@ Map expandRows(const QStringList &rows, int keyStep)
         const int firstValue = values[0].toInt(nullptr, 16);
         const int lastValue = values.last().toInt(nullptr, 16);
         for (int v = firstValue; v <= lastValue; ++v)
-            map[typename Map::key_type(firstKey + (v - firstValue) * keyStep)] = typename Map::mapped_type(v);
+            map[typename Map::key_type(firstKey + (v - firstValue) * keyStep)] =
+                    typename Map::mapped_type(v);
         if (keys.size() == 2)
             Q_ASSERT(keys[1].toInt(nullptr, 16) == firstKey + (lastValue - firstValue) * keyStep);
     }
@@ -76,24 +83,33 @@ Map expandRows(const QStringList &rows, int keyStep)
 }
 
 const QStringList kScanCodeRows = {
-    "0100 1B", "0200-0A00 31-39", "0B00 30", "0C00 BD", "0D00 BB", "0E00-0F00 08-09", "1000 51", "1100 57",
-    "1200 45", "1300 52", "1400 54", "1500 59", "1600 55", "1700 49", "1800-1900 4F-50", "1A00 DB", "1B00 DD",
-    "1C00 0D", "1C01 0E", "1D00 A2", "1D01 A3", "1E00 41", "1F00 53", "2000 44", "2100-2300 46-48",
-    "2400-2600 4A-4C", "2700 BA", "2800 DE", "2900 C0", "2A00 A0", "2B00 DC", "2C00 5A", "2D00 58", "2E00 43",
-    "2F00 56", "3000 42", "3100 4E", "3200 4D", "3300 BC", "3400-3500 BE-BF", "3501 6F", "3601 A1", "3700 6A",
-    "3701 2C", "3800 A4", "3801 A5", "3900 20", "3A00 14", "3B00-4400 70-79", "4500 13", "4501 90", "4600 91",
-    "4700 67", "4701 24", "4800 68", "4801 26", "4900 69", "4901 21", "4A00 6D", "4B00 64", "4B01 25",
-    "4C00-4D00 65-66", "4D01 27", "4E00 6B", "4F00 61", "4F01 23", "5000 62", "5001 28", "5100 63", "5101 22",
-    "5200 60", "5201 2D", "5300 6E", "5301 2E", "5600 E2", "5700-5800 7A-7B", "5B01 5B", "5D01 5D", "6E00 86",
+        "0100 1B",         "0200-0A00 31-39", "0B00 30", "0C00 BD",         "0D00 BB",
+        "0E00-0F00 08-09", "1000 51",         "1100 57", "1200 45",         "1300 52",
+        "1400 54",         "1500 59",         "1600 55", "1700 49",         "1800-1900 4F-50",
+        "1A00 DB",         "1B00 DD",         "1C00 0D", "1C01 0E",         "1D00 A2",
+        "1D01 A3",         "1E00 41",         "1F00 53", "2000 44",         "2100-2300 46-48",
+        "2400-2600 4A-4C", "2700 BA",         "2800 DE", "2900 C0",         "2A00 A0",
+        "2B00 DC",         "2C00 5A",         "2D00 58", "2E00 43",         "2F00 56",
+        "3000 42",         "3100 4E",         "3200 4D", "3300 BC",         "3400-3500 BE-BF",
+        "3501 6F",         "3601 A1",         "3700 6A", "3701 2C",         "3800 A4",
+        "3801 A5",         "3900 20",         "3A00 14", "3B00-4400 70-79", "4500 13",
+        "4501 90",         "4600 91",         "4700 67", "4701 24",         "4800 68",
+        "4801 26",         "4900 69",         "4901 21", "4A00 6D",         "4B00 64",
+        "4B01 25",         "4C00-4D00 65-66", "4D01 27", "4E00 6B",         "4F00 61",
+        "4F01 23",         "5000 62",         "5001 28", "5100 63",         "5101 22",
+        "5200 60",         "5201 2D",         "5300 6E", "5301 2E",         "5600 E2",
+        "5700-5800 7A-7B", "5B01 5B",         "5D01 5D", "6E00 86",
 };
 
 const QStringList kUsageRows = {
-    "08-09 2A-2B", "0D 28", "0E 58", "13 48", "14 39", "1B 29", "20 2C", "21 4B", "22 4E", "23 4D", "24 4A",
-    "25 50", "26 52", "27 4F", "28 51", "2C 46", "2D 49", "2E 4C", "30 27", "31-39 1E-26", "41-5A 04-1D",
-    "5B E3", "5C E7", "5D 65", "60 62", "61-69 59-61", "6A 55", "6B 57", "6D 56", "6E 63", "6F 54",
-    "70-7B 3A-45", "7C-87 68-73", "90 53", "91 47", "A0 E1", "A1 E5", "A2 E0", "A3 E4", "A4 E2", "A5 E6",
-    "BA 33", "BB 2E", "BC 36", "BD 2D", "BE-BF 37-38", "C0 35", "C1 87", "C2 85", "DB 2F", "DD 30", "DE 34",
-    "E2 64", "EB 8B", "FF 66",
+        "08-09 2A-2B", "0D 28", "0E 58", "13 48",       "14 39",       "1B 29",       "20 2C",
+        "21 4B",       "22 4E", "23 4D", "24 4A",       "25 50",       "26 52",       "27 4F",
+        "28 51",       "2C 46", "2D 49", "2E 4C",       "30 27",       "31-39 1E-26", "41-5A 04-1D",
+        "5B E3",       "5C E7", "5D 65", "60 62",       "61-69 59-61", "6A 55",       "6B 57",
+        "6D 56",       "6E 63", "6F 54", "70-7B 3A-45", "7C-87 68-73", "90 53",       "91 47",
+        "A0 E1",       "A1 E5", "A2 E0", "A3 E4",       "A4 E2",       "A5 E6",       "BA 33",
+        "BB 2E",       "BC 36", "BD 2D", "BE-BF 37-38", "C0 35",       "C1 87",       "C2 85",
+        "DB 2F",       "DD 30", "DE 34", "E2 64",       "EB 8B",       "FF 66",
 };
 
 // The usage a key with this scan code and flag reports through the whole chain.
@@ -211,7 +227,8 @@ private slots:
         Recorder r;
         r.attach(hook);
         const auto pointer = []() -> std::pair<std::int32_t, std::int32_t> { return {640, 480}; };
-        for (unsigned code : {KEY_KPENTER, KEY_NUMLOCK, KEY_PAUSE, KEY_RIGHTSHIFT, KEY_RIGHTMETA, KEY_VOLUMEUP}) {
+        for (unsigned code :
+             {KEY_KPENTER, KEY_NUMLOCK, KEY_PAUSE, KEY_RIGHTSHIFT, KEY_RIGHTMETA, KEY_VOLUMEUP}) {
             feedEvdevKey(hook, code, 1, pointer);
             feedEvdevKey(hook, code, 2, pointer); // auto-repeat
             feedEvdevKey(hook, code, 0, pointer);
@@ -244,7 +261,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(evdev->openDeviceCount(), 0);
 
-        InputHook missing(true, std::make_unique<EvdevInput>(folder.filePath(QStringLiteral("absent"))));
+        InputHook missing(true,
+                          std::make_unique<EvdevInput>(folder.filePath(QStringLiteral("absent"))));
         QVERIFY(!missing.capturesKeyboard());
     }
 

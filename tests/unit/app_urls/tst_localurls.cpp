@@ -14,10 +14,12 @@ private slots:
         QTemporaryDir dir;
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        const QUrl url = LocalUrlOpener::absolute(QUrl(QStringLiteral("file:modules/guide/index.html#keys")));
+        const QUrl url = LocalUrlOpener::absolute(
+                QUrl(QStringLiteral("file:modules/guide/index.html#keys")));
         QDir::setCurrent(before);
 
-        QCOMPARE(url.toLocalFile(), QDir(dir.path()).absoluteFilePath(QStringLiteral("modules/guide/index.html")));
+        QCOMPARE(url.toLocalFile(),
+                 QDir(dir.path()).absoluteFilePath(QStringLiteral("modules/guide/index.html")));
         QCOMPARE(url.fragment(), QStringLiteral("keys"));
     }
 

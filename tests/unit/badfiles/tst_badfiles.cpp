@@ -48,13 +48,15 @@ struct Reader
 const QList<Reader> &readers()
 {
     static const QList<Reader> list{
-        {QStringLiteral("settings"), {QStringLiteral("modules/setting/apConfig.bin")}},
-        {QStringLiteral("profile"), {QStringLiteral("modules/setting/p1.bin")}},
-        {QStringLiteral("macro"), {QStringLiteral("modules/macro/Macro. 001.bin")}},
-        {QStringLiteral("language"), {QStringLiteral("modules/i18n/lang_031000.ini")}},
-        {QStringLiteral("keynames"), {QStringLiteral("modules/setting/KeyCodeDef.bin")}},
-        {QStringLiteral("hwdef"), {QStringLiteral("modules/setting/HWDef0.bin"), QStringLiteral("modules/setting/HWDef1.bin")}},
-        {QStringLiteral("layout"), {QStringLiteral("modules/setting/HWDef.bin")}},
+            {QStringLiteral("settings"), {QStringLiteral("modules/setting/apConfig.bin")}},
+            {QStringLiteral("profile"), {QStringLiteral("modules/setting/p1.bin")}},
+            {QStringLiteral("macro"), {QStringLiteral("modules/macro/Macro. 001.bin")}},
+            {QStringLiteral("language"), {QStringLiteral("modules/i18n/lang_031000.ini")}},
+            {QStringLiteral("keynames"), {QStringLiteral("modules/setting/KeyCodeDef.bin")}},
+            {QStringLiteral("hwdef"),
+             {QStringLiteral("modules/setting/HWDef0.bin"),
+              QStringLiteral("modules/setting/HWDef1.bin")}},
+            {QStringLiteral("layout"), {QStringLiteral("modules/setting/HWDef.bin")}},
     };
     return list;
 }
@@ -177,7 +179,8 @@ void BadFilesTest::initTestCase()
 {
     // Shipped data to start from; each case works on a copy of it.
     pristine = std::make_unique<QTemporaryDir>();
-    copyTree(QStringLiteral(K3_RUNTIME_DIR "/modules"), pristine->path() + QStringLiteral("/modules"));
+    copyTree(QStringLiteral(K3_RUNTIME_DIR "/modules"),
+             pristine->path() + QStringLiteral("/modules"));
     QVERIFY(QFile::exists(pristine->path() + QStringLiteral("/modules/setting/apConfig.bin")));
 }
 
@@ -214,13 +217,16 @@ void BadFilesTest::theProgramStartsOnEveryMalformedFile_data()
     QTest::addColumn<QString>("source");
     for (const Reader &reader : readers()) {
         for (const QString &group : {QStringLiteral("generic"), reader.folder}) {
-            const QStringList files = QDir(kCorpus + u'/' + group).entryList(QDir::Files, QDir::Name);
+            const QStringList files =
+                    QDir(kCorpus + u'/' + group).entryList(QDir::Files, QDir::Name);
             for (const QString &file : files)
-                QTest::addRow("%s %s/%s", qPrintable(reader.folder), qPrintable(group), qPrintable(file))
-                    << reader.folder << group + u'/' + file;
+                QTest::addRow("%s %s/%s", qPrintable(reader.folder), qPrintable(group),
+                              qPrintable(file))
+                        << reader.folder << group + u'/' + file;
         }
         for (const char *huge : {"random", "repeated"})
-            QTest::addRow("%s 10 MB %s", qPrintable(reader.folder), huge) << reader.folder << QString::fromLatin1(huge);
+            QTest::addRow("%s 10 MB %s", qPrintable(reader.folder), huge)
+                    << reader.folder << QString::fromLatin1(huge);
     }
 }
 
@@ -228,7 +234,8 @@ void BadFilesTest::theProgramStartsOnEveryMalformedFile()
 {
     QFETCH(QString, reader);
     QFETCH(QString, source);
-    const auto it = std::find_if(readers().cbegin(), readers().cend(), [&](const Reader &r) { return r.folder == reader; });
+    const auto it = std::find_if(readers().cbegin(), readers().cend(),
+                                 [&](const Reader &r) { return r.folder == reader; });
     QVERIFY(it != readers().cend());
 
     if (running != reader) {
@@ -258,7 +265,8 @@ void BadFilesTest::theProgramStartsOnEveryMalformedFile()
     if (holdsNothing(bad) && reader == QLatin1String("settings"))
         QCOMPARE(root->property("skin_No").toInt(), 1);
     if (holdsNothing(bad) && reader == QLatin1String("language"))
-        QCOMPARE(root->property("globalSetting_stringList").value<QJSValue>().property(1).toString(), QStringLiteral("OPTIONS"));
+        QCOMPARE(root->property("globalSetting_stringList").value<QJSValue>().property(1).toString(),
+                 QStringLiteral("OPTIONS"));
     useEveryPage();
     if (QTest::currentTestFailed())
         return;
@@ -301,7 +309,10 @@ void BadFilesTest::useEveryPage()
         QMetaObject::invokeMethod(area, "show", Q_ARG(QVariant, page));
         // Polled as often as events come: the corpus shows some 800 pages.
         QVERIFY(QTest::qWaitFor(
-                [&] { return area->property("openPage").toInt() == page && !area->property("sliding").toBool(); },
+                [&] {
+                    return area->property("openPage").toInt() == page
+                           && !area->property("sliding").toBool();
+                },
                 10000));
     }
     QObject *macroPage = mainItem(root)->property("macroPage").value<QObject *>();
@@ -324,7 +335,8 @@ void BadFilesTest::aBackgroundNamingAPipeHoldsNothing()
     settings.replace("\n5=false\n", "\n5=true\n");
     settings.replace("\n6=\n", "\n6=" + QUrl::fromLocalFile(pipe).toEncoded() + '\n');
     QFile file(QStringLiteral("modules/setting/apConfig.bin"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(settings) == settings.size());
     file.close();
 
     startProgram();
@@ -343,8 +355,10 @@ void BadFilesTest::choicesThatAreNoFitFileAreRefused_data()
     QTest::addColumn<QString>("use");
     QTest::addColumn<QString>("choice");
     for (const char *use : {"profile import", "macro import", "background picture"}) {
-        for (const char *choice : {"folder", "fifo", "/dev/zero", "link to /dev/zero", "2 MB file", "missing file"})
-            QTest::addRow("%s: %s", use, choice) << QString::fromLatin1(use) << QString::fromLatin1(choice);
+        for (const char *choice :
+             {"folder", "fifo", "/dev/zero", "link to /dev/zero", "2 MB file", "missing file"})
+            QTest::addRow("%s: %s", use, choice)
+                    << QString::fromLatin1(use) << QString::fromLatin1(choice);
     }
 }
 
@@ -371,8 +385,9 @@ void BadFilesTest::choicesThatAreNoFitFileAreRefused()
         QVERIFY(big.open(QIODevice::WriteOnly) && big.write(QByteArray(2 * 1024 * 1024, 'x')) > 0);
     }
 
-    const QString target = use == QLatin1String("profile import") ? QStringLiteral("modules/setting/p1.bin")
-                                                                  : QStringLiteral("modules/macro/Macro. 001.bin");
+    const QString target = use == QLatin1String("profile import")
+                                   ? QStringLiteral("modules/setting/p1.bin")
+                                   : QStringLiteral("modules/macro/Macro. 001.bin");
     const QByteArray before = readFile(target);
     ScriptedDialogs::Shared shared;
     shared.answers = {path};
@@ -409,9 +424,12 @@ void BadFilesTest::choicesThatAreNoFitFileAreRefused()
         // A large picture is still a picture; anything else gets the program's warning.
         const bool large = choice == QLatin1String("2 MB file");
         QCOMPARE(picture, large ? path : QString());
-        QCOMPARE(shared.warnings, large ? QStringList()
-                                        : QStringList{QStringLiteral("Picture not readable|This picture file cannot be opened: ")
-                                                      + path});
+        QCOMPARE(shared.warnings,
+                 large ? QStringList()
+                       : QStringList{
+                               QStringLiteral(
+                                       "Picture not readable|This picture file cannot be opened: ")
+                               + path});
     } else {
         QVERIFY(shared.warnings.isEmpty());
     }
@@ -420,10 +438,19 @@ void BadFilesTest::choicesThatAreNoFitFileAreRefused()
 void BadFilesTest::macroNamesNeverReachOutsideTheMacroFolder_data()
 {
     QTest::addColumn<QString>("name");
-    const QStringList names{QString(), QStringLiteral("."), QStringLiteral(".."), QStringLiteral("../x"),
-                            QStringLiteral("../setting/apConfig"), QStringLiteral("a/b"), QStringLiteral("a\\b"),
-                            QStringLiteral("/tmp/k3-outside"), QStringLiteral("line\nbreak"), QStringLiteral("tab\tname"),
-                            QStringLiteral("nul\0name"), QStringLiteral("del\x7f"), QStringLiteral("c1\u0085"),
+    const QStringList names{QString(),
+                            QStringLiteral("."),
+                            QStringLiteral(".."),
+                            QStringLiteral("../x"),
+                            QStringLiteral("../setting/apConfig"),
+                            QStringLiteral("a/b"),
+                            QStringLiteral("a\\b"),
+                            QStringLiteral("/tmp/k3-outside"),
+                            QStringLiteral("line\nbreak"),
+                            QStringLiteral("tab\tname"),
+                            QStringLiteral("nul\0name"),
+                            QStringLiteral("del\x7f"),
+                            QStringLiteral("c1\u0085"),
                             QStringLiteral("esc\x1b[2J")};
     for (const QString &name : names)
         QTest::addRow("%s", qPrintable(QString::fromLatin1(name.toUtf8().toHex()))) << name;

@@ -15,7 +15,9 @@ public:
         QStringList warnings;  // "<title>|<text>"
     };
 
-    explicit ScriptedDialogs(Shared &shared) : m(shared) {}
+    explicit ScriptedDialogs(Shared &shared)
+        : m(shared)
+    {}
 
     QString openFileName(const QString &caption, const QString &, const QString &filter) override
     {
@@ -25,7 +27,10 @@ public:
     {
         return answer(QStringLiteral("save ") + caption + u' ' + filter);
     }
-    void warning(const QString &title, const QString &text) override { m.warnings.append(title + u'|' + text); }
+    void warning(const QString &title, const QString &text) override
+    {
+        m.warnings.append(title + u'|' + text);
+    }
 
 private:
     QString answer(const QString &question)

@@ -12,7 +12,8 @@
 class TempWorkDir
 {
 public:
-    TempWorkDir() : m_previous(QDir::currentPath())
+    TempWorkDir()
+        : m_previous(QDir::currentPath())
     {
         for (const char *folder : {"setting", "macro", "i18n", "media", "img"})
             QDir(m_dir.path()).mkpath(QStringLiteral("modules/") + QLatin1String(folder));

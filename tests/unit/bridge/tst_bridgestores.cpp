@@ -31,7 +31,7 @@ QVariantList texts(const QVariantList &values)
     return out;
 }
 
-}
+} // namespace
 
 class BridgeStoresTest : public QObject
 {
@@ -80,7 +80,8 @@ void BridgeStoresTest::apConfigMissingElementsAndShippedKeys()
                                   "2=file:///a b.png\r\n");
     {
         AppConfigStore store;
-        QCOMPARE(store.load(), (QVariantList{QStringLiteral("1"), 0, QStringLiteral("file:///a b.png")}));
+        QCOMPARE(store.load(),
+                 (QVariantList{QStringLiteral("1"), 0, QStringLiteral("file:///a b.png")}));
         store.save({1, 2, true, QStringLiteral("x")});
     }
     const QSettings file(kApConfig, LegacyIni::format());
@@ -191,7 +192,8 @@ void BridgeStoresTest::profileResetReplacesOnlyItsOwnFile()
         before[n] = &store.at(n);
 
     QCOMPARE(store.resetToDefault(2), FileFailure::None);
-    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")), QByteArray("[color]\ncolor=1, 2, 3\n"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p3.bin")),
+             QByteArray("[color]\ncolor=1, 2, 3\n"));
     QCOMPARE(store.at(2).value("color/color").toStringList(), QStringList({"1", "2", "3"}));
     for (int n : {0, 1, 3}) {
         QCOMPARE(&store.at(n), before[n]);
@@ -229,10 +231,10 @@ void BridgeStoresTest::pendingWritesDoNotLeakIntoAReplacedProfile()
     store.at(0).setValue("userPicture/0", numbers(384));
     QCOMPARE(store.resetToDefault(0), FileFailure::None);
     QCoreApplication::processEvents();
-    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")), QByteArray("[color]\ncolor=9, 9\n"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")),
+             QByteArray("[color]\ncolor=9, 9\n"));
     QVERIFY(!store.at(0).contains("userPicture/0"));
 }
-
 
 void BridgeStoresTest::aForeignFileBecomesAnEmptyProfile()
 {
@@ -279,8 +281,10 @@ void BridgeStoresTest::autostartEntryStartsThisProgramHidden()
     QVERIFY(autostart.isEnabled());
     QFile file(entry);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains(R"(Exec="/opt/my \\"k3\\" \\$HOME\\\\50%%/k3config" --minimized)"));
-    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    QVERIFY(file.readAll().contains(
+            R"(Exec="/opt/my \\"k3\\" \\$HOME\\\\50%%/k3config" --minimized)"));
+    const QString validator = QStandardPaths::findExecutable(
+            QStringLiteral("desktop-file-validate"));
     if (!validator.isEmpty())
         QCOMPARE(QProcess::execute(validator, {entry}), 0);
     QVERIFY(autostart.setEnabled(false));
@@ -288,7 +292,8 @@ void BridgeStoresTest::autostartEntryStartsThisProgramHidden()
     QVERIFY(autostart.setEnabled(false));
 
     TempWorkDir::write(QStringLiteral("blocked"), "a file where the folder would go");
-    const DesktopAutostart blocked(dir.path(QStringLiteral("blocked/autostart/k3config.desktop")), QStringLiteral("/k3"));
+    const DesktopAutostart blocked(dir.path(QStringLiteral("blocked/autostart/k3config.desktop")),
+                                   QStringLiteral("/k3"));
     QVERIFY(!blocked.setEnabled(true));
     QVERIFY(!blocked.isEnabled());
 }

@@ -14,69 +14,69 @@ namespace {
 
 // The slot table QML relies on, in method-table order.
 const QStringList kSlots{
-    "void syncFW()",
-    "void initUI()",
-    "void runUI()",
-    "void zzzMorvel(uchar,uchar,uchar,uchar)",
-    "void setEnableAudio(bool)",
-    "void playMedia_Index(uchar)",
-    "void playMedia_Background()",
-    "void clearAllMedia()",
-    "void saveApConfig(QVariantList)",
-    "QVariantList loadApConfig()",
-    "void resetApconfig()",
-    "QVariantList loadHWDef()",
-    "QVariantList loadLangName(uchar)",
-    "QVariantList loadUsbStr()",
-    "QVariantList loadUsbCode()",
-    "bool getIsSkinShow()",
-    "void loadProfile(int)",
-    "void saveProfile(int)",
-    "void resetProfile(int)",
-    "void loadMacroIniFromFile(QVariant)",
-    "void saveMacroIniToFile(QVariant)",
-    "void renameMacroIniFile(QVariant,QVariant)",
-    "QString getCustomFilePath()",
-    "QVariantMap chkLanguages()",
-    "QStringList getGlobalStrings(QString)",
-    "QVariant createMacroIni()",
-    "QVariant deleteMacroIni(QVariant)",
-    "QStringList getMacroIniNames()",
-    "QVariant saveMacroIni(QVariant,QStringList)",
-    "QStringList loadMacroIni(QVariant)",
-    "QVariantList loadMacroIniConfig(QVariant)",
-    "void setMacroIniConfig(QVariant,QVariantList)",
-    "QVariantList getKeydefine(QVariant)",
-    "QList<uchar> macroIncode(QStringList)",
-    "void ui_01H_SetReportRate(uchar)",
-    "void ui_02H_SetKeyboardMode(uchar)",
-    "void ui_04H_SetButtonSensitivity(uchar)",
-    "void ui_08H_SetLEDType(uchar,uchar,uchar,uchar,uchar,uchar)",
-    "void ui_0C0DH_SetKeyMatrix(QVariantList)",
-    "void ui_10H_SetMacroKey(QVariant,QVariant)",
-    "void ui_12H_SetUserPicture(uchar,uchar,QVariantList)",
-    "void ui_13H_SetRecoveryData()",
-    "void ui_21H_SetCurrentProfile(int)",
-    "void ui_30H_SetColor(QVariantList)",
-    "QString ui_80H_GetFWVersion()",
-    "QVariant ui_80H_GetHWMode()",
-    "QVariant ui_81H_GetReportRate()",
-    "QVariant ui_82H_GetKeyboardMode()",
-    "QVariant ui_84H_GetButtonSensitivity()",
-    "QVariantList ui_88H_GetLEDType()",
-    "QVariantList ui_88H_GetLEDTypeX()",
-    "QVariantList ui_8C8DH_GetKeyMatrix()",
-    "QVariantList ui_92H_GetUserPicture(uchar)",
-    "QVariant ui_A1H_GetCurrentProfile()",
-    "QVariantList ui_B0H_GetColor()",
-    "QVariantMap getLanguageGroup(QString,QString)",
-    "QVariantMap loadAppProfiles()",
-    "void saveAppProfiles(QVariantMap)",
-    "QStringList getOpenApplications()",
-    "bool getAppProfilesAutomatic()",
-    "void setAppProfilesHeld(bool)",
-    "bool getAutostart()",
-    "void setAutostart(bool)",
+        "void syncFW()",
+        "void initUI()",
+        "void runUI()",
+        "void zzzMorvel(uchar,uchar,uchar,uchar)",
+        "void setEnableAudio(bool)",
+        "void playMedia_Index(uchar)",
+        "void playMedia_Background()",
+        "void clearAllMedia()",
+        "void saveApConfig(QVariantList)",
+        "QVariantList loadApConfig()",
+        "void resetApconfig()",
+        "QVariantList loadHWDef()",
+        "QVariantList loadLangName(uchar)",
+        "QVariantList loadUsbStr()",
+        "QVariantList loadUsbCode()",
+        "bool getIsSkinShow()",
+        "void loadProfile(int)",
+        "void saveProfile(int)",
+        "void resetProfile(int)",
+        "void loadMacroIniFromFile(QVariant)",
+        "void saveMacroIniToFile(QVariant)",
+        "void renameMacroIniFile(QVariant,QVariant)",
+        "QString getCustomFilePath()",
+        "QVariantMap chkLanguages()",
+        "QStringList getGlobalStrings(QString)",
+        "QVariant createMacroIni()",
+        "QVariant deleteMacroIni(QVariant)",
+        "QStringList getMacroIniNames()",
+        "QVariant saveMacroIni(QVariant,QStringList)",
+        "QStringList loadMacroIni(QVariant)",
+        "QVariantList loadMacroIniConfig(QVariant)",
+        "void setMacroIniConfig(QVariant,QVariantList)",
+        "QVariantList getKeydefine(QVariant)",
+        "QList<uchar> macroIncode(QStringList)",
+        "void ui_01H_SetReportRate(uchar)",
+        "void ui_02H_SetKeyboardMode(uchar)",
+        "void ui_04H_SetButtonSensitivity(uchar)",
+        "void ui_08H_SetLEDType(uchar,uchar,uchar,uchar,uchar,uchar)",
+        "void ui_0C0DH_SetKeyMatrix(QVariantList)",
+        "void ui_10H_SetMacroKey(QVariant,QVariant)",
+        "void ui_12H_SetUserPicture(uchar,uchar,QVariantList)",
+        "void ui_13H_SetRecoveryData()",
+        "void ui_21H_SetCurrentProfile(int)",
+        "void ui_30H_SetColor(QVariantList)",
+        "QString ui_80H_GetFWVersion()",
+        "QVariant ui_80H_GetHWMode()",
+        "QVariant ui_81H_GetReportRate()",
+        "QVariant ui_82H_GetKeyboardMode()",
+        "QVariant ui_84H_GetButtonSensitivity()",
+        "QVariantList ui_88H_GetLEDType()",
+        "QVariantList ui_88H_GetLEDTypeX()",
+        "QVariantList ui_8C8DH_GetKeyMatrix()",
+        "QVariantList ui_92H_GetUserPicture(uchar)",
+        "QVariant ui_A1H_GetCurrentProfile()",
+        "QVariantList ui_B0H_GetColor()",
+        "QVariantMap getLanguageGroup(QString,QString)",
+        "QVariantMap loadAppProfiles()",
+        "void saveAppProfiles(QVariantMap)",
+        "QStringList getOpenApplications()",
+        "bool getAppProfilesAutomatic()",
+        "void setAppProfilesHeld(bool)",
+        "bool getAutostart()",
+        "void setAutostart(bool)",
 };
 
 // A stand-in for the scene's root item that logs the functions C++ calls.
@@ -113,7 +113,7 @@ QVariantList numbers(int count, int first = 0)
     return list;
 }
 
-}
+} // namespace
 
 class BridgeViewTest : public QObject
 {
@@ -150,13 +150,16 @@ void BridgeViewTest::theMethodTableHasTheFiftyFiveSlotsInOrderAndNoSignals()
         const QMetaMethod method = meta.method(i);
         QCOMPARE(method.methodType(), QMetaMethod::Slot);
         QCOMPARE(method.access(), QMetaMethod::Public);
-        table.append(QString::fromLatin1(method.typeName()) + u' ' + QString::fromLatin1(method.methodSignature()));
+        table.append(QString::fromLatin1(method.typeName()) + u' '
+                     + QString::fromLatin1(method.methodSignature()));
     }
     QCOMPARE(table, kSlots);
     QCOMPARE(meta.propertyOffset(), meta.propertyCount());
     QCOMPARE(meta.enumeratorOffset(), meta.enumeratorCount());
     // Parameter names as QML sees them.
-    QCOMPARE(meta.method(meta.indexOfMethod("ui_08H_SetLEDType(uchar,uchar,uchar,uchar,uchar,uchar)")).parameterNames(),
+    QCOMPARE(meta.method(meta.indexOfMethod(
+                                 "ui_08H_SetLEDType(uchar,uchar,uchar,uchar,uchar,uchar)"))
+                     .parameterNames(),
              (QList<QByteArray>{"type", "brightness", "speed", "direction", "color", "type_Side"}));
 }
 
@@ -166,13 +169,15 @@ void BridgeViewTest::layoutModeAndKeyNamesComeFromTheDataFiles()
     QCOMPARE(makeView()->layoutMode(), uchar(0));
 
     TempWorkDir::write(QStringLiteral("modules/setting/HWDef.bin"), "[common]\nkbLayoutType=1\n");
-    TempWorkDir::write(QStringLiteral("modules/setting/KeyCodeDef.bin"), keyCodeDef(10, 8).toLatin1());
+    TempWorkDir::write(QStringLiteral("modules/setting/KeyCodeDef.bin"),
+                       keyCodeDef(10, 8).toLatin1());
     auto view = makeView();
     QCOMPARE(view->layoutMode(), uchar(1));
     QCOMPARE(view->loadUsbStr().size(), 10);
     QCOMPARE(view->loadUsbCode().size(), 8);
     // Names K0..K5 then K0, K1 again: the map has six names, the repeats win.
-    const QStringList steps{"K0       [\u25BC]", "K1       [\u25BC]", "K5       [\u25BC]", "K2       [\u25BC]"};
+    const QStringList steps{"K0       [\u25BC]", "K1       [\u25BC]", "K5       [\u25BC]",
+                            "K2       [\u25BC]"};
     QCOMPARE(view->macroIncode(steps), (QList<uchar>{0, 1, 1, 16, 1, 17, 1, 15, 1, 12, 0, 0}));
 }
 
@@ -188,8 +193,10 @@ void BridgeViewTest::rootFunctionsAreCalledQueuedWithVariantArguments()
     view->detectKeyboard(true, 224);
     view->detectMouse(false, 0xF1, 1920, 7);
     QCOMPARE(view->rootObject()->property("log").toString(), QString());
-    QTRY_COMPARE(view->rootObject()->property("log").toString(),
-                 QStringLiteral("initUI;run;detectKeyboard true,224 boolean;detectMouse false,241,1920,7;"));
+    QTRY_COMPARE(
+            view->rootObject()->property("log").toString(),
+            QStringLiteral(
+                    "initUI;run;detectKeyboard true,224 boolean;detectMouse false,241,1920,7;"));
 }
 
 void BridgeViewTest::theMonitorThreadReachesQmlOnlyThroughTheGuiThread()
@@ -204,15 +211,18 @@ void BridgeViewTest::theMonitorThreadReachesQmlOnlyThroughTheGuiThread()
     QVERIFY(monitor->wait(5000));
     delete monitor;
     QCOMPARE(view->rootObject()->property("log").toString(), QString());
-    QTRY_COMPARE(view->rootObject()->property("log").toString(), QStringLiteral("zzzMorvel 2,5,200,3 number;"));
+    QTRY_COMPARE(view->rootObject()->property("log").toString(),
+                 QStringLiteral("zzzMorvel 2,5,200,3 number;"));
     QTest::qWait(50);
-    QCOMPARE(view->rootObject()->property("log").toString(), QStringLiteral("zzzMorvel 2,5,200,3 number;"));
+    QCOMPARE(view->rootObject()->property("log").toString(),
+             QStringLiteral("zzzMorvel 2,5,200,3 number;"));
 }
 
 void BridgeViewTest::aRootWithoutTheFunctionsIsLeftAlone()
 {
     TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("root.qml"), "import QtQuick\nItem { function initUI(a) {} }\n");
+    TempWorkDir::write(QStringLiteral("root.qml"),
+                       "import QtQuick\nItem { function initUI(a) {} }\n");
     QTest::failOnWarning(QRegularExpression(QStringLiteral("invokeMethod|No such method")));
     auto view = makeView();
     view->initUI();
@@ -271,7 +281,8 @@ void BridgeViewTest::deviceSlotsWithoutADeviceKeepTheProfileAndReadZeros()
 void BridgeViewTest::keyDefinitionsBelongToTheLayoutMode()
 {
     TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("modules/setting/p1.bin"), "[keydefine0]\n45=4, 2\n[keydefine1]\n46=7, 0\n");
+    TempWorkDir::write(QStringLiteral("modules/setting/p1.bin"),
+                       "[keydefine0]\n45=4, 2\n[keydefine1]\n46=7, 0\n");
     QCOMPARE(makeView()->getKeydefine(45), (QVariantList{"4", "2"}));
     TempWorkDir::write(QStringLiteral("modules/setting/HWDef.bin"), "[common]\nkbLayoutType=1\n");
     auto view = makeView();
@@ -299,8 +310,9 @@ void BridgeViewTest::profileDialogsAndProfileNumbers()
     QVERIFY(!QFile::exists(exported));
     view->saveProfile(0);
     view->loadProfile(3);
-    QCOMPARE(shared.questions, QStringList({"save Save File Profile(*.pf)", "save Save File Profile(*.pf)",
-                                            "open Open File Profile(*.pf)"}));
+    QCOMPARE(shared.questions,
+             QStringList({"save Save File Profile(*.pf)", "save Save File Profile(*.pf)",
+                          "open Open File Profile(*.pf)"}));
     view->ui_21H_SetCurrentProfile(3);
     QCOMPARE(view->ui_B0H_GetColor().at(20), QVariant("50"));
 
@@ -315,7 +327,8 @@ void BridgeViewTest::profileDialogsAndProfileNumbers()
 void BridgeViewTest::hardwareTablesFollowTheLanguageSetting()
 {
     TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("modules/setting/HWDef0.bin"), "[0]\ntotal_HW=0\ntotal_FW=100\n");
+    TempWorkDir::write(QStringLiteral("modules/setting/HWDef0.bin"),
+                       "[0]\ntotal_HW=0\ntotal_FW=100\n");
     TempWorkDir::write(QStringLiteral("modules/setting/HWDef1.bin"),
                        "[0]\ntotal_HW=0\ntotal_FW=101\n[1]\ntotal_HW=0\ntotal_FW=111\n");
     auto view = makeView();
@@ -332,8 +345,6 @@ void BridgeViewTest::hardwareTablesFollowTheLanguageSetting()
     QCOMPARE(view->loadLangName(1), (QVariantList{0, 111}));
     QLoggingCategory::setFilterRules(QString());
 }
-
-
 
 QTEST_MAIN(BridgeViewTest)
 #include "tst_bridgeview.moc"

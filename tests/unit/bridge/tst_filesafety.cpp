@@ -32,13 +32,19 @@ struct FaultySeam : WriteSeam
     qint64 budget;
     int error;
 
-    FaultySeam(Point p, qint64 b, int e) : point(p), budget(b), error(e) {}
+    FaultySeam(Point p, qint64 b, int e)
+        : point(p)
+        , budget(b)
+        , error(e)
+    {}
     qint64 write(int fd, const char *data, qint64 size) override
     {
         if (point != Writes)
-            return WriteSeam::write(fd, data, point == ShortWrites ? qMin<qint64>(size, 1000) : size);
+            return WriteSeam::write(fd, data,
+                                    point == ShortWrites ? qMin<qint64>(size, 1000) : size);
         budget += budget < 0 ? size : 0;
-        const qint64 written = budget ? WriteSeam::write(fd, data, qMin(size, budget)) : (errno = error, -1);
+        const qint64 written = budget ? WriteSeam::write(fd, data, qMin(size, budget))
+                                      : (errno = error, -1);
         budget -= qMax<qint64>(written, 0);
         return written;
     }
@@ -55,29 +61,40 @@ const QString kError = QStringLiteral("the disk reported an error");
 struct Writer
 {
     const char *name, *target, *answer; // answer: to the file dialog
-    QString notice;                      // what failed; the reason follows
+    QString notice;                     // what failed; the reason follows
     void (*run)(myQQuickView &);
 };
 
 #define ON(call) [](myQQuickView &v) { v.call; }
 const Writer kWriters[] = {
-    {"profile save", "modules/setting/p1.bin", "", "Profile 1 was not saved: ", ON(profiles().current().setValue("color/color", 7); QTest::qWait(700))},
-    {"settings save", "modules/setting/apConfig.bin", "", "The settings were not saved: ", ON(saveApConfig({1, QString(9000, u'x')}))},
-    {"settings reset", "modules/setting/apConfig.bin", "", "The settings were not reset: ", ON(resetApconfig())},
-    {"macro save", "modules/macro/Big.bin", "", "The macro \"Big\" was not saved: ", ON(saveMacroIni("Big", QStringList(700, "1      [ms]")))},
-    {"macro binding", "modules/macro/Big.bin", "", "The key binding of the macro \"Big\" was not saved: ", ON(setMacroIniConfig("Big", {3, 2}))},
-    {"profile import", "modules/setting/p2.bin", "source", "Profile 2 was not imported: ", ON(loadProfile(1))},
-    {"profile reset", "modules/setting/p3.bin", "", "Profile 3 was not reset: ", ON(resetProfile(2))},
-    {"profile export", "out.pf", "out.pf", "Profile 1 was not exported: ", ON(saveProfile(0))},
-    {"macro import", "modules/macro/Big.bin", "source", "The macro \"Big\" was not imported: ", ON(loadMacroIniFromFile("Big"))},
-    {"macro export", "out.mc", "out.mc", "The macro \"Big\" was not exported: ", ON(saveMacroIniToFile("Big"))},
-    // Refused without a fault; the notice is whole.
-    {"import of a pipe", "modules/setting/p1.bin", "pipe", "Profile 1 was not imported: the chosen item is not a regular file",
-     ON(loadProfile(0))},
-    {"import of an oversized file", "modules/setting/p1.bin", "huge", "Profile 1 was not imported: the file is larger than 1 MB",
-     ON(loadProfile(0))},
-    {"rename onto a taken name", "modules/macro/Big.bin", "",
-     "The macro \"Big\" was not renamed to \"p1\": a macro of that name already exists", ON(renameMacroIniFile("Big", "p1"))},
+        {"profile save", "modules/setting/p1.bin", "", "Profile 1 was not saved: ",
+         ON(profiles().current().setValue("color/color", 7); QTest::qWait(700))},
+        {"settings save", "modules/setting/apConfig.bin", "",
+         "The settings were not saved: ", ON(saveApConfig({1, QString(9000, u'x')}))},
+        {"settings reset", "modules/setting/apConfig.bin", "",
+         "The settings were not reset: ", ON(resetApconfig())},
+        {"macro save", "modules/macro/Big.bin", "", "The macro \"Big\" was not saved: ",
+         ON(saveMacroIni("Big", QStringList(700, "1      [ms]")))},
+        {"macro binding", "modules/macro/Big.bin", "",
+         "The key binding of the macro \"Big\" was not saved: ",
+         ON(setMacroIniConfig("Big", {3, 2}))},
+        {"profile import", "modules/setting/p2.bin", "source",
+         "Profile 2 was not imported: ", ON(loadProfile(1))},
+        {"profile reset", "modules/setting/p3.bin", "",
+         "Profile 3 was not reset: ", ON(resetProfile(2))},
+        {"profile export", "out.pf", "out.pf", "Profile 1 was not exported: ", ON(saveProfile(0))},
+        {"macro import", "modules/macro/Big.bin", "source",
+         "The macro \"Big\" was not imported: ", ON(loadMacroIniFromFile("Big"))},
+        {"macro export", "out.mc", "out.mc",
+         "The macro \"Big\" was not exported: ", ON(saveMacroIniToFile("Big"))},
+        // Refused without a fault; the notice is whole.
+        {"import of a pipe", "modules/setting/p1.bin", "pipe",
+         "Profile 1 was not imported: the chosen item is not a regular file", ON(loadProfile(0))},
+        {"import of an oversized file", "modules/setting/p1.bin", "huge",
+         "Profile 1 was not imported: the file is larger than 1 MB", ON(loadProfile(0))},
+        {"rename onto a taken name", "modules/macro/Big.bin", "",
+         "The macro \"Big\" was not renamed to \"p1\": a macro of that name already exists",
+         ON(renameMacroIniFile("Big", "p1"))},
 };
 constexpr int kFaultWriters = 10;
 
@@ -91,18 +108,21 @@ QByteArray big(char fill)
 
 QStringList besides(const char *path)
 {
-    return QFileInfo(QString::fromLatin1(path)).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    return QFileInfo(QString::fromLatin1(path))
+            .dir()
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 }
 
 // The program's files in the current folder, a bridge over them whose scene records its
 // notices, `condition` in place, then w. Checks the target's folder, the target (the old
 // one, or `expected` when there is no reason) and the notice; gives the target.
-QByteArray check(const Writer &w, const QString &reason, const std::function<void()> &condition = {},
-                 const QByteArray &expected = {})
+QByteArray check(const Writer &w, const QString &reason,
+                 const std::function<void()> &condition = {}, const QByteArray &expected = {})
 {
-    TempWorkDir::write("modules/i18n/lang_031000.ini", TempWorkDir::read(K3_SOURCE_DIR "/modules/i18n/lang_031000.ini"));
-    for (const char *file : {"setting/p1", "setting/p2", "setting/p3", "setting/pD", "setting/apConfig",
-                             "setting/apConfigD", "macro/Big", "macro/p1"})
+    TempWorkDir::write("modules/i18n/lang_031000.ini",
+                       TempWorkDir::read(K3_SOURCE_DIR "/modules/i18n/lang_031000.ini"));
+    for (const char *file : {"setting/p1", "setting/p2", "setting/p3", "setting/pD",
+                             "setting/apConfig", "setting/apConfigD", "macro/Big", "macro/p1"})
         TempWorkDir::write(QStringLiteral("modules/%1.bin").arg(file), big(file[qstrlen(file) - 1]));
     TempWorkDir::write("source", big('s'));
     TempWorkDir::write("out.pf", "older export");
@@ -125,7 +145,9 @@ QByteArray check(const Writer &w, const QString &reason, const std::function<voi
     const QByteArray now = TempWorkDir::read(w.target);
     [&] {
         QCOMPARE(besides(w.target), entries);
-        QCOMPARE(now, reason.isNull() && !expected.isNull() ? expected : reason.isNull() ? now : old);
+        QCOMPARE(now, reason.isNull() && !expected.isNull() ? expected
+                      : reason.isNull()                     ? now
+                                                            : old);
         QCOMPARE(view.rootObject()->property("notices").toStringList().join(u'|'),
                  reason.isNull() ? QString() : w.notice + reason);
     }();
@@ -137,7 +159,7 @@ QByteArray version(int n)
     return QByteArray(200000 + 50000 * (n % 2), char('a' + n % 2));
 }
 
-}
+} // namespace
 
 class FileSafetyTest : public QObject
 {
@@ -178,7 +200,7 @@ void FileSafetyTest::writersKeepTheOldFile_data()
             // The settings library renames a profile itself: the mount-point case covers that.
             if ((w || f.point != FaultySeam::Rename) && (w < kFaultWriters || !f.error))
                 QTest::addRow("%s: %s", kWriters[w].name, w < kFaultWriters ? f.name : "")
-                    << w << int(f.point) << f.budget << f.error;
+                        << w << int(f.point) << f.budget << f.error;
         }
     }
 }
@@ -197,8 +219,11 @@ void FileSafetyTest::writersKeepTheOldFile()
     const TempWorkDir dir;
     FaultySeam seam(FaultySeam::Point(point), budget, error);
     const WriteSeam::Use use(seam);
-    check(kWriters[writer], writer >= kFaultWriters ? "" : error ? (error == ENOSPC ? kFull : kError) : QString(), {},
-          expected);
+    check(kWriters[writer],
+          writer >= kFaultWriters ? ""
+          : error                 ? (error == ENOSPC ? kFull : kError)
+                                  : QString(),
+          {}, expected);
 }
 
 void FileSafetyTest::writersOnARealFullOrReadOnlyDisk_data()
@@ -209,7 +234,8 @@ void FileSafetyTest::writersOnARealFullOrReadOnlyDisk_data()
     for (int w = 0; w < kFaultWriters; ++w) {
         QTest::addRow("%s: 4 KiB free", kWriters[w].name) << w << "4 KiB free" << kFull;
         QTest::addRow("%s: no space", kWriters[w].name) << w << "no space" << kFull;
-        QTest::addRow("%s: read-only", kWriters[w].name) << w << "read-only" << "the folder cannot be written to";
+        QTest::addRow("%s: read-only", kWriters[w].name) << w << "read-only"
+                                                         << "the folder cannot be written to";
         QTest::addRow("%s: target mounted over", kWriters[w].name) << w << "mounted" << kError;
     }
 }
@@ -224,12 +250,15 @@ void FileSafetyTest::writersOnARealFullOrReadOnlyDisk()
             QProcess inner;
             inner.setProcessChannelMode(QProcess::ForwardedChannels);
             inner.setEnvironment(QProcess::systemEnvironment() << "K3_IN_NAMESPACE=1");
-            inner.start("unshare", {"-rm", QCoreApplication::applicationFilePath(), "writersOnARealFullOrReadOnlyDisk"});
-            const bool ran = QProcess::execute("unshare", {"-rm", "true"}) == 0 && inner.waitForFinished(300000);
+            inner.start("unshare", {"-rm", QCoreApplication::applicationFilePath(),
+                                    "writersOnARealFullOrReadOnlyDisk"});
+            const bool ran = QProcess::execute("unshare", {"-rm", "true"}) == 0
+                             && inner.waitForFinished(300000);
             return ran ? inner.exitCode() : -1;
         }();
         if (failed < 0)
-            QSKIP("user namespaces are unavailable (unshare -rm fails): real full and read-only disks not tried");
+            QSKIP("user namespaces are unavailable (unshare -rm fails): real full and read-only "
+                  "disks not tried");
         QCOMPARE(failed, 0);
         return;
     }
@@ -248,9 +277,11 @@ void FileSafetyTest::writersOnARealFullOrReadOnlyDisk()
         if (condition == "read-only")
             ::mount(nullptr, root, nullptr, MS_REMOUNT | MS_RDONLY, nullptr);
         else if (condition == "mounted")
-            ::mount(QFile::encodeName(dir.path("modules/i18n/copy")), target, nullptr, MS_BIND, nullptr);
+            ::mount(QFile::encodeName(dir.path("modules/i18n/copy")), target, nullptr, MS_BIND,
+                    nullptr);
         else if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            while (filler.write(QByteArray(4096, 'f')) == 4096) {}
+            while (filler.write(QByteArray(4096, 'f')) == 4096) {
+            }
         if (condition == "4 KiB free")
             filler.resize(filler.size() - 4096);
     });
@@ -258,7 +289,8 @@ void FileSafetyTest::writersOnARealFullOrReadOnlyDisk()
 
 void FileSafetyTest::staleSettingsLocksNeitherWaitNorBreakALiveOne()
 {
-    for (const QByteArray lock : {"", "\x01\xff garbage", "999999999\nk3config\nelsewhere\n", "live"}) {
+    for (const QByteArray lock :
+         {"", "\x01\xff garbage", "999999999\nk3config\nelsewhere\n", "live"}) {
         const TempWorkDir dir;
         const QString path = QStringLiteral("modules/setting/p1.bin");
         QSettings settings(path, LegacyIni::format());
@@ -267,7 +299,8 @@ void FileSafetyTest::staleSettingsLocksNeitherWaitNorBreakALiveOne()
         QVERIFY(lock == "live" ? live.tryLock(0) : (TempWorkDir::write(path + ".lock", lock), true));
         QElapsedTimer clock;
         clock.start();
-        QCOMPARE(FileReplace::sync(settings), lock == "live" ? FileFailure::NotWritable : FileFailure::None);
+        QCOMPARE(FileReplace::sync(settings),
+                 lock == "live" ? FileFailure::NotWritable : FileFailure::None);
         QVERIFY(clock.elapsed() < 300);
         QCOMPARE(TempWorkDir::read(path).contains("color=5"), lock != "live");
     }
@@ -299,8 +332,10 @@ void FileSafetyTest::replacementsNeitherFollowLinksNorShowHalfFiles()
 void FileSafetyTest::leftoversOfACrashGoAtStart()
 {
     const TempWorkDir dir;
-    const QStringList ours{"modules/setting/p3.bin.Ab3dE9", "modules/macro/M. 001.bin.x1Y2z3", "modules/setting/p1.bin.lock"};
-    const QStringList others{"modules/setting/p3.bin.toolong7", "modules/macro/notes.txt", "modules/setting/p3.bin"};
+    const QStringList ours{"modules/setting/p3.bin.Ab3dE9", "modules/macro/M. 001.bin.x1Y2z3",
+                           "modules/setting/p1.bin.lock"};
+    const QStringList others{"modules/setting/p3.bin.toolong7", "modules/macro/notes.txt",
+                             "modules/setting/p3.bin"};
     for (const QString &file : ours + others)
         TempWorkDir::write(file, "x");
     const myQQuickView view;
@@ -319,7 +354,8 @@ void FileSafetyTest::aKilledWriterLeavesTheOldOrTheNewFile()
         QTest::qWait(30 + 7 * round);
         writer.kill();
         QVERIFY(writer.waitForFinished());
-        QVERIFY(TempWorkDir::read("target") == version(0) || TempWorkDir::read("target") == version(1));
+        QVERIFY(TempWorkDir::read("target") == version(0)
+                || TempWorkDir::read("target") == version(1));
     }
 }
 

@@ -22,19 +22,24 @@ private slots:
     void aDamagedVariantPayloadStaysText();
 };
 
-
 void LegacyIniTest::valuesAreEscapedAndQuotedLikeTheLegacyDialect_data()
 {
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("plain") << QVariant(QStringLiteral("Exo Medium")) << QByteArray("Exo Medium");
     QTest::newRow("comma quotes") << QVariant(QStringLiteral("a,b")) << QByteArray("\"a,b\"");
-    QTest::newRow("semicolon and equals quote") << QVariant(QStringLiteral("x=1;")) << QByteArray("\"x=1;\"");
-    QTest::newRow("edge blanks quote") << QVariant(QStringLiteral(" pad ")) << QByteArray("\" pad \"");
-    QTest::newRow("quote and backslash") << QVariant(QStringLiteral("say \"c:\\\"")) << QByteArray("say \\\"c:\\\\\\\"");
-    QTest::newRow("control characters") << QVariant(QStringLiteral("a\tb\nc\x01")) << QByteArray("a\\tb\\nc\\x1");
-    QTest::newRow("hex digit after escape") << QVariant(QStringLiteral("\u25BCab]")) << QByteArray("\\x25bc\\x61\\x62]");
-    QTest::newRow("latin-1 letter") << QVariant(QStringLiteral("caf\u00E9")) << QByteArray("caf\\xe9");
+    QTest::newRow("semicolon and equals quote")
+            << QVariant(QStringLiteral("x=1;")) << QByteArray("\"x=1;\"");
+    QTest::newRow("edge blanks quote")
+            << QVariant(QStringLiteral(" pad ")) << QByteArray("\" pad \"");
+    QTest::newRow("quote and backslash")
+            << QVariant(QStringLiteral("say \"c:\\\"")) << QByteArray("say \\\"c:\\\\\\\"");
+    QTest::newRow("control characters")
+            << QVariant(QStringLiteral("a\tb\nc\x01")) << QByteArray("a\\tb\\nc\\x1");
+    QTest::newRow("hex digit after escape")
+            << QVariant(QStringLiteral("\u25BCab]")) << QByteArray("\\x25bc\\x61\\x62]");
+    QTest::newRow("latin-1 letter")
+            << QVariant(QStringLiteral("caf\u00E9")) << QByteArray("caf\\xe9");
     QTest::newRow("at sign doubled") << QVariant(QStringLiteral("@home")) << QByteArray("@@home");
     QTest::newRow("integer") << QVariant(-17) << QByteArray("-17");
     QTest::newRow("double") << QVariant(2.5) << QByteArray("2.5");
@@ -43,7 +48,8 @@ void LegacyIniTest::valuesAreEscapedAndQuotedLikeTheLegacyDialect_data()
     QTest::newRow("empty") << QVariant(QString()) << QByteArray("");
     QTest::newRow("invalid") << QVariant() << QByteArray("@Invalid()");
     QTest::newRow("empty list") << QVariant(QVariantList()) << QByteArray("@Invalid()");
-    QTest::newRow("mixed list") << QVariant(QVariantList{1, QStringLiteral("a b"), true, QStringLiteral("x,y")})
+    QTest::newRow("mixed list") << QVariant(
+            QVariantList{1, QStringLiteral("a b"), true, QStringLiteral("x,y")})
                                 << QByteArray("1, a b, true, \"x,y\"");
     QTest::newRow("url as text") << QVariant(QUrl(QStringLiteral("file:///home/u/pic.png")))
                                  << QByteArray("file:///home/u/pic.png");
@@ -134,7 +140,8 @@ void LegacyIniTest::specialValuesSurviveTheRoundTrip()
 
 void LegacyIniTest::keysWithUnusualCharactersRoundTrip()
 {
-    QCOMPARE(LegacyIniCodec::encodeKey(QStringLiteral("a b=\u00FC\u20AC")), QByteArray("a%20b%3D%FC%U20AC"));
+    QCOMPARE(LegacyIniCodec::encodeKey(QStringLiteral("a b=\u00FC\u20AC")),
+             QByteArray("a%20b%3D%FC%U20AC"));
     QCOMPARE(LegacyIniCodec::decodeKey("a%20b%3D%FC%U20AC"), QStringLiteral("a b=\u00FC\u20AC"));
     QCOMPARE(LegacyIniCodec::decodeKey("50%"), QStringLiteral("50%"));
     QCOMPARE(LegacyIniCodec::decodeKey("%zz"), QStringLiteral("%zz"));
@@ -158,11 +165,16 @@ void LegacyIniTest::damagedFilesReadAsAbsentKeysAndAreNotRewritten_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("expected");
     QTest::newRow("empty") << QByteArray() << "config/total" << QVariant();
-    QTest::newRow("binary") << QByteArray("\x7F" "ELF\x02\x01\x00\x00[config]\ntotal=3\n", 25) << "config/total"
-                            << QVariant();
-    QTest::newRow("truncated in a key") << QByteArray("[config]\ntotal=3\ninde") << "config/total" << QVariant("3");
-    QTest::newRow("truncated in a quote") << QByteArray("[config]\nname=\"abc") << "config/name" << QVariant("abc");
-    QTest::newRow("unclosed section") << QByteArray("[conf\ntotal=2\n") << "conf/total" << QVariant("2");
+    QTest::newRow("binary") << QByteArray("\x7F"
+                                          "ELF\x02\x01\x00\x00[config]\ntotal=3\n",
+                                          25)
+                            << "config/total" << QVariant();
+    QTest::newRow("truncated in a key")
+            << QByteArray("[config]\ntotal=3\ninde") << "config/total" << QVariant("3");
+    QTest::newRow("truncated in a quote")
+            << QByteArray("[config]\nname=\"abc") << "config/name" << QVariant("abc");
+    QTest::newRow("unclosed section")
+            << QByteArray("[conf\ntotal=2\n") << "conf/total" << QVariant("2");
     QTest::newRow("lone backslash") << QByteArray("[a]\nb=x\\") << "a/b" << QVariant("x");
     QTest::newRow("endless hex escape") << QByteArray("[a]\nb=\\x123456789abcdef") << "a/b"
                                         << QVariant(QString(QChar(char16_t(0xCDEF))));

@@ -9,9 +9,18 @@ namespace {
 
 const QMap<QString, uchar> kKeys{{"A", 0x04}, {"B", 0x05}, {"Ctrl", 0xE0}, {"Dead", 0x00}};
 
-QString press(const QString &key) { return key + MacroCodec::kPressTag; }
-QString release(const QString &key) { return key + MacroCodec::kReleaseTag; }
-QString pause(const QString &ms) { return ms + MacroCodec::kPauseTag; }
+QString press(const QString &key)
+{
+    return key + MacroCodec::kPressTag;
+}
+QString release(const QString &key)
+{
+    return key + MacroCodec::kReleaseTag;
+}
+QString pause(const QString &ms)
+{
+    return ms + MacroCodec::kPauseTag;
+}
 
 QByteArray hex(const QList<uchar> &bytes)
 {
@@ -28,7 +37,7 @@ QByteArray hex(const MacroCodec::Block &block, int count)
 
 const QString kMacro1 = QStringLiteral("modules/macro/Macro. 001.bin");
 
-}
+} // namespace
 
 class MacrosTest : public QObject
 {
@@ -66,16 +75,16 @@ void MacrosTest::theWorkedExampleByteForByte()
 void MacrosTest::stepsThatCannotBeEncodedAreLeftOut()
 {
     const QStringList steps{
-        press("Unknown"),               // not in the key-name map
-        press("Dead"),                  // code 0
-        press("a"),                     // names are case-sensitive
-        QStringLiteral("A      [\u25BC]"), // one blank too few
-        QStringLiteral("[\u25BC]"),       // shorter than a tag
-        QStringLiteral("A       [x]"),  // unknown tag
-        pause("0"),
-        pause("soon"),
-        press("Ctrl"),
-        release("B"),
+            press("Unknown"),                  // not in the key-name map
+            press("Dead"),                     // code 0
+            press("a"),                        // names are case-sensitive
+            QStringLiteral("A      [\u25BC]"), // one blank too few
+            QStringLiteral("[\u25BC]"),        // shorter than a tag
+            QStringLiteral("A       [x]"),     // unknown tag
+            pause("0"),
+            pause("soon"),
+            press("Ctrl"),
+            release("B"),
     };
     QCOMPARE(hex(MacroCodec::encode(steps, kKeys)), QByteArray("00 01 01 E0 81 05 00 00"));
 }
@@ -111,7 +120,8 @@ void MacrosTest::sixtyThreePressesFillTheBlockWithoutEndWord()
         QCOMPARE(block[2 * k + 1], uchar(0x01));
     }
     // 62 presses still fit with their end word.
-    const MacroCodec::Block fits = MacroCodec::block(MacroCodec::encode(QStringList(62, press("B")), kKeys));
+    const MacroCodec::Block fits = MacroCodec::block(
+            MacroCodec::encode(QStringList(62, press("B")), kKeys));
     QCOMPARE(hex(fits, 128).right(11), QByteArray("05 01 00 00"));
 }
 
@@ -120,7 +130,8 @@ void MacrosTest::newMacrosTakeTheFirstFreeNumber()
     TempWorkDir dir;
     MacroLibrary library;
     QCOMPARE(library.create(), QStringLiteral("Macro. 001"));
-    QCOMPARE(TempWorkDir::read(kMacro1), QByteArray("[config]\ndid=-1\nindex=-1\nrepeat=1\ntotal=0\n"));
+    QCOMPARE(TempWorkDir::read(kMacro1),
+             QByteArray("[config]\ndid=-1\nindex=-1\nrepeat=1\ntotal=0\n"));
     QCOMPARE(library.config(QStringLiteral("Macro. 001"), 0), (QVariantList{-1, 1}));
     QCOMPARE(library.steps(QStringLiteral("Macro. 001")), QStringList());
 
@@ -128,7 +139,8 @@ void MacrosTest::newMacrosTakeTheFirstFreeNumber()
     QCOMPARE(library.create(), QStringLiteral("Macro. 002"));
     QCOMPARE(library.create(), QStringLiteral("Macro. 004"));
     for (int n = 5; n <= 999; ++n)
-        TempWorkDir::write(QStringLiteral("modules/macro/Macro. %1.bin").arg(n, 3, 10, QLatin1Char('0')), "");
+        TempWorkDir::write(
+                QStringLiteral("modules/macro/Macro. %1.bin").arg(n, 3, 10, QLatin1Char('0')), "");
     QCOMPARE(library.create(), QStringLiteral("Macro. 1000"));
 }
 
@@ -137,7 +149,9 @@ void MacrosTest::aShorterSaveLeavesOnlyItsOwnSteps()
     TempWorkDir dir;
     MacroLibrary library;
     const QString name = library.create();
-    QCOMPARE(library.saveSteps(name, {press("A"), press("B"), pause("10"), release("B"), release("A")}), FileFailure::None);
+    QCOMPARE(library.saveSteps(name,
+                               {press("A"), press("B"), pause("10"), release("B"), release("A")}),
+             FileFailure::None);
     QCOMPARE(library.saveSteps(name, {press("A"), pause("20"), release("A")}), FileFailure::None);
     const QSettings file(kMacro1, LegacyIni::format());
     QCOMPARE(file.value("config/total").toInt(), 3);
@@ -168,7 +182,8 @@ void MacrosTest::stepsAreStoredInTheLegacyDialect()
     QCOMPARE(library.steps(name), QStringList({press("A"), pause("50"), release("A")}));
 
     // A file written by hand, with a missing step.
-    TempWorkDir::write(kMacro1, "[config]\r\ntotal=3\r\nindex=16\r\n[macro]\r\n0=Esc       [\\x25bc]\r\n2=50      [ms]\r\n");
+    TempWorkDir::write(kMacro1, "[config]\r\ntotal=3\r\nindex=16\r\n[macro]\r\n0=Esc       "
+                                "[\\x25bc]\r\n2=50      [ms]\r\n");
     QCOMPARE(library.steps(name), QStringList({press("Esc"), QStringLiteral("0"), pause("50")}));
     QCOMPARE(library.boundSlot(name), 16);
 }
@@ -229,10 +244,13 @@ void MacrosTest::listingIgnoresCaseAndRenameNeverOverwrites()
     MacroLibrary library;
     QCOMPARE(library.fileNames(), QStringList({"folder.bin", "Macro. 001.bin", "macro. 002.bin"}));
 
-    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("macro. 002")), FileFailure::NameTaken);
+    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("macro. 002")),
+             FileFailure::NameTaken);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/macro/macro. 002.bin")), QByteArray("two"));
-    QCOMPARE(library.rename(QStringLiteral("Nothing"), QStringLiteral("Else")), FileFailure::Missing);
-    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("Fire \u2605")), FileFailure::None);
+    QCOMPARE(library.rename(QStringLiteral("Nothing"), QStringLiteral("Else")),
+             FileFailure::Missing);
+    QCOMPARE(library.rename(QStringLiteral("Macro. 001"), QStringLiteral("Fire \u2605")),
+             FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("modules/macro/Fire \u2605.bin")), QByteArray("one"));
 }
 
@@ -241,7 +259,9 @@ void MacrosTest::importReplacesOnlyAnExistingMacroAndExportReplacesTheTarget()
     TempWorkDir dir;
     MacroLibrary library;
     TempWorkDir::write(QStringLiteral("shared.mc"), "[config]\ntotal=1\n[macro]\n0=9      [ms]\n");
-    QCOMPARE(library.importFrom(QStringLiteral("Macro. 001"), dir.path(QStringLiteral("shared.mc"))), FileFailure::Missing);
+    QCOMPARE(
+            library.importFrom(QStringLiteral("Macro. 001"), dir.path(QStringLiteral("shared.mc"))),
+            FileFailure::Missing);
     QVERIFY(!QFile::exists(kMacro1));
 
     const QString name = library.create();
@@ -254,7 +274,8 @@ void MacrosTest::importReplacesOnlyAnExistingMacroAndExportReplacesTheTarget()
     TempWorkDir::write(QStringLiteral("out.mc"), "old export");
     QCOMPARE(library.exportTo(name, dir.path(QStringLiteral("out.mc"))), FileFailure::None);
     QCOMPARE(TempWorkDir::read(QStringLiteral("out.mc")), TempWorkDir::read(kMacro1));
-    QCOMPARE(library.exportTo(QStringLiteral("Ghost"), dir.path(QStringLiteral("ghost.mc"))), FileFailure::Missing);
+    QCOMPARE(library.exportTo(QStringLiteral("Ghost"), dir.path(QStringLiteral("ghost.mc"))),
+             FileFailure::Missing);
     QVERIFY(!QFile::exists(QStringLiteral("ghost.mc")));
 }
 
@@ -288,8 +309,10 @@ void MacrosTest::namesThatLeaveTheFolderAreRefused()
     QCOMPARE(library.exportTo(name, dir.path(QStringLiteral("out.mc"))), FileFailure::Missing);
     QCOMPARE(library.rename(QStringLiteral("Good"), name), FileFailure::BadName);
     QCOMPARE(library.rename(name, QStringLiteral("Taken")), FileFailure::Missing);
-    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/outside.bin")), QByteArray("[config]\ntotal=0\n"));
-    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")), QByteArray("[config]\ntotal=0\n"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/outside.bin")),
+             QByteArray("[config]\ntotal=0\n"));
+    QCOMPARE(TempWorkDir::read(QStringLiteral("modules/setting/p1.bin")),
+             QByteArray("[config]\ntotal=0\n"));
     QVERIFY(QFile::exists(QStringLiteral("modules/macro/Good.bin")));
     QVERIFY(!QFile::exists(QStringLiteral("modules/macro/Taken.bin")));
     QVERIFY(!QFile::exists(QStringLiteral("out.mc")));

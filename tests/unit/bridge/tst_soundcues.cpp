@@ -16,7 +16,10 @@ namespace {
 class FakePlayer : public CuePlayer
 {
 public:
-    FakePlayer(int id, QStringList &log) : m_id(id), m_log(log) {}
+    FakePlayer(int id, QStringList &log)
+        : m_id(id)
+        , m_log(log)
+    {}
 
     void setSource(const QUrl &source) override
     {
@@ -58,8 +61,14 @@ QByteArray silentWave(int milliseconds)
     const quint32 rate = 8000;
     const quint32 samples = rate * milliseconds / 1000;
     QByteArray wav;
-    auto u32 = [&wav](quint32 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&wav](quint16 v) { v = qToLittleEndian(v); wav.append(reinterpret_cast<const char *>(&v), 2); };
+    auto u32 = [&wav](quint32 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char *>(&v), 4);
+    };
+    auto u16 = [&wav](quint16 v) {
+        v = qToLittleEndian(v);
+        wav.append(reinterpret_cast<const char *>(&v), 2);
+    };
     wav.append("RIFF");
     u32(36 + samples * 2);
     wav.append("WAVEfmt ");
@@ -94,9 +103,9 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path());
         m_process.setProcessEnvironment(env);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(server, {"-n", "--daemonize=no", "--exit-idle-time=30", "--use-pid-file=no", "--log-level=error",
-                                 "-L", "module-null-sink",
-                                 "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
+        m_process.start(server, {"-n", "--daemonize=no", "--exit-idle-time=30", "--use-pid-file=no",
+                                 "--log-level=error", "-L", "module-null-sink", "-L",
+                                 "module-native-protocol-unix auth-anonymous=1 socket=" + socket});
         qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
         return QTest::qWaitFor([&] { return QFileInfo::exists(socket); }, 10000);
     }
@@ -111,7 +120,7 @@ private:
     QProcess m_process;
 };
 
-}
+} // namespace
 
 class SoundCuesTest : public QObject
 {
@@ -181,8 +190,9 @@ void SoundCuesTest::aRepeatedCueRestartsOnItsOwnPlayer()
     m_cues->play(4);
     m_cues->play(2);
     m_cues->play(4);
-    QCOMPARE(m_log, QStringList({"p4 clear", "p4 source 04.wav", "p4 play", "p2 clear", "p2 source 02.wav", "p2 play",
-                                 "p4 clear", "p4 source 04.wav", "p4 play"}));
+    QCOMPARE(m_log,
+             QStringList({"p4 clear", "p4 source 04.wav", "p4 play", "p2 clear", "p2 source 02.wav",
+                          "p2 play", "p4 clear", "p4 source 04.wav", "p4 play"}));
 }
 
 void SoundCuesTest::theBackgroundTrackLoopsUntilCleared()
@@ -190,8 +200,8 @@ void SoundCuesTest::theBackgroundTrackLoopsUntilCleared()
     m_cues->play(0);
     player(0).end();
     player(0).end();
-    QCOMPARE(m_log, QStringList({"p0 source 00.mp3", "p0 play", "p0 source 00.mp3", "p0 play", "p0 source 00.mp3",
-                                 "p0 play"}));
+    QCOMPARE(m_log, QStringList({"p0 source 00.mp3", "p0 play", "p0 source 00.mp3", "p0 play",
+                                 "p0 source 00.mp3", "p0 play"}));
     m_log.clear();
     m_cues->clearAll();
     player(0).end();
@@ -216,14 +226,17 @@ void SoundCuesTest::cueFilesAreResolvedAgainstTheWorkingDirectory()
     TempWorkDir dir;
     m_cues->play(3);
     QVERIFY(player(3).source().isLocalFile());
-    QCOMPARE(player(3).source().toLocalFile(), QFileInfo(dir.path(QStringLiteral("modules/media/03.wav"))).absoluteFilePath());
+    QCOMPARE(player(3).source().toLocalFile(),
+             QFileInfo(dir.path(QStringLiteral("modules/media/03.wav"))).absoluteFilePath());
 }
 
 void SoundCuesTest::realPlayersAreSilentAboutMissingFilesAndReportTheEnd_data()
 {
     QTest::addColumn<PlayerFactory>("make");
-    QTest::newRow("media player") << PlayerFactory([] { return std::make_unique<MediaCuePlayer>(); });
-    QTest::newRow("sound effect") << PlayerFactory([] { return std::make_unique<SoundEffectCuePlayer>(); });
+    QTest::newRow("media player") << PlayerFactory(
+            [] { return std::make_unique<MediaCuePlayer>(); });
+    QTest::newRow("sound effect") << PlayerFactory(
+            [] { return std::make_unique<SoundEffectCuePlayer>(); });
 }
 
 void SoundCuesTest::realPlayersAreSilentAboutMissingFilesAndReportTheEnd()

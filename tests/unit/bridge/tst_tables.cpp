@@ -11,10 +11,11 @@ namespace {
 
 void language(const QString &code, const QByteArray &content = "[font]\nfamily=Arial\n")
 {
-    TempWorkDir::write(QStringLiteral("modules/i18n/lang_") + code + QStringLiteral(".ini"), content);
+    TempWorkDir::write(QStringLiteral("modules/i18n/lang_") + code + QStringLiteral(".ini"),
+                       content);
 }
 
-}
+} // namespace
 
 class TablesTest : public QObject
 {
@@ -36,17 +37,28 @@ void TablesTest::displayNamesUseTheLegacyNumbers_data()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("name");
-    QTest::newRow("english") << "031000" << "ENGLISH";
-    QTest::newRow("simplified") << "025044" << "CHINESE (Simp)";
-    QTest::newRow("traditional") << "025208" << "CHINESE (Trad)";
-    QTest::newRow("us") << "031225" << "ENGLISH (UNITED STATES)";
-    QTest::newRow("spanish") << "111000" << "SPANISH";
-    QTest::newRow("spain") << "111197" << "SPANISH (SPAIN)";
-    QTest::newRow("two words") << "096178" << "RUSSIAN (RUSSIAN FEDERATION)";
-    QTest::newRow("acronym") << "031234" << "ENGLISH (US VIRGIN ISLANDS)";
-    QTest::newRow("last language") << "214000" << "SHAMBALA";
-    QTest::newRow("beyond the table") << "215000" << "UNKNOWN";
-    QTest::newRow("not a number") << "03x1ab" << "DEFAULT";
+    QTest::newRow("english") << "031000"
+                             << "ENGLISH";
+    QTest::newRow("simplified") << "025044"
+                                << "CHINESE (Simp)";
+    QTest::newRow("traditional") << "025208"
+                                 << "CHINESE (Trad)";
+    QTest::newRow("us") << "031225"
+                        << "ENGLISH (UNITED STATES)";
+    QTest::newRow("spanish") << "111000"
+                             << "SPANISH";
+    QTest::newRow("spain") << "111197"
+                           << "SPANISH (SPAIN)";
+    QTest::newRow("two words") << "096178"
+                               << "RUSSIAN (RUSSIAN FEDERATION)";
+    QTest::newRow("acronym") << "031234"
+                             << "ENGLISH (US VIRGIN ISLANDS)";
+    QTest::newRow("last language") << "214000"
+                                   << "SHAMBALA";
+    QTest::newRow("beyond the table") << "215000"
+                                      << "UNKNOWN";
+    QTest::newRow("not a number") << "03x1ab"
+                                  << "DEFAULT";
 }
 
 void TablesTest::displayNamesUseTheLegacyNumbers()
@@ -93,9 +105,11 @@ void TablesTest::languageTextsAndMessages()
                                        "saved=%2 \\x4fdd\\x5b58 %1 %3\r\n"
                                        "full=\r\n");
     const LanguageFiles::Texts texts = LanguageFiles().load(QStringLiteral("025044"));
-    QCOMPARE(texts.strings, QStringList({QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"), QStringLiteral("\u706F\u5149"),
-                                         QString(), QStringLiteral("Save, then go")}));
-    QCOMPARE(texts.messages, QStringList({"Too long", QStringLiteral("\u5B8F is too long"), "", "Cannot open"}));
+    QCOMPARE(texts.strings, QStringList({QStringLiteral("\u5FAE\u8F6F\u96C5\u9ED1"),
+                                         QStringLiteral("\u706F\u5149"), QString(),
+                                         QStringLiteral("Save, then go")}));
+    QCOMPARE(texts.messages,
+             QStringList({"Too long", QStringLiteral("\u5B8F is too long"), "", "Cannot open"}));
     // Notices: the language's own text, else the English one, else the arguments alone;
     // an argument holding a placeholder is not filled again.
     const NoticeTexts notices(texts.notices, {{"full", "the disk is full"}, {"saved", "unused"}});
@@ -152,21 +166,23 @@ void TablesTest::keyNameMapPairsTheShorterListAndKeepsTheLastName()
 void TablesTest::hardwareTableLayout()
 {
     TempWorkDir dir;
-    TempWorkDir::write(QStringLiteral("modules/setting/HWDef1.bin"), "[0]\n"
-                                                                     "total_HW=2\n"
-                                                                     "total_FW=126\n"
-                                                                     "1=10, 20, 1, Esc, 0, 41\n"
-                                                                     "2=50, 20, 1, F1, 1, 58\n"
-                                                                     "[1]\n"
-                                                                     "total_HW=1\n"
-                                                                     "total_FW=128\n"
-                                                                     "1=10, 20, 1, \\x00d1, 51, 51\n");
+    TempWorkDir::write(QStringLiteral("modules/setting/HWDef1.bin"),
+                       "[0]\n"
+                       "total_HW=2\n"
+                       "total_FW=126\n"
+                       "1=10, 20, 1, Esc, 0, 41\n"
+                       "2=50, 20, 1, F1, 1, 58\n"
+                       "[1]\n"
+                       "total_HW=1\n"
+                       "total_FW=128\n"
+                       "1=10, 20, 1, \\x00d1, 51, 51\n");
     const QVariantList table = HardwareDefinitions().table(QStringLiteral("1"), 0);
     QCOMPARE(table, (QVariantList{2, 126, 10, 20, 1, "Esc", 0, 41u, 50, 20, 1, "F1", 1, 58u}));
     QCOMPARE(table.at(5).typeId(), QMetaType::QString);
     QCOMPARE(table.at(7).typeId(), QMetaType::UInt);
     QCOMPARE(table.at(2).typeId(), QMetaType::Int);
-    QCOMPARE(HardwareDefinitions().table(QStringLiteral("1"), 1).at(5).toString(), QStringLiteral("\u00D1"));
+    QCOMPARE(HardwareDefinitions().table(QStringLiteral("1"), 1).at(5).toString(),
+             QStringLiteral("\u00D1"));
     QCOMPARE(HardwareDefinitions().table(QStringLiteral("1"), 7), (QVariantList{0, 0}));
     QCOMPARE(HardwareDefinitions().table(QStringLiteral("0"), 0), (QVariantList{0, 0}));
 }
@@ -182,7 +198,8 @@ void TablesTest::hardwareTablesWithMissingPartsReadAsZero()
     QCOMPARE(HardwareDefinitions().table(QStringLiteral("0"), 0),
              (QVariantList{3, 0, 10, 20, 0, "", 0, 0u, 0, 0, 0, "", 0, 0u, 0, 0, 0, "d", 0, 0u}));
 
-    TempWorkDir::write(QStringLiteral("modules/setting/HWDef0.bin"), "[0]\ntotal_HW=-4\ntotal_FW=126\n");
+    TempWorkDir::write(QStringLiteral("modules/setting/HWDef0.bin"),
+                       "[0]\ntotal_HW=-4\ntotal_FW=126\n");
     QCOMPARE(HardwareDefinitions().table(QStringLiteral("0"), 0), (QVariantList{0, 126}));
 }
 

@@ -34,18 +34,21 @@ QJSValue sceneScript(QJSEngine &engine, const QString &relative)
     if (!file.open(QIODevice::ReadOnly))
         return QJSValue();
     QString source = QString::fromUtf8(file.readAll());
-    source.remove(QRegularExpression(QStringLiteral("^\\.(pragma|import)[^\\n]*"), QRegularExpression::MultilineOption));
+    source.remove(QRegularExpression(QStringLiteral("^\\.(pragma|import)[^\\n]*"),
+                                     QRegularExpression::MultilineOption));
     const QJSValue result = engine.evaluate(source, file.fileName());
     return result.isError() ? result : engine.globalObject();
 }
 
 QSet<QString> scenePictureLiterals()
 {
-    static const QRegularExpression literal(QStringLiteral(
-        "\"((?:frame|list_up|list_dn|list_pf|list_fn|list_center|model_ms|model_kb|common)/[A-Za-z0-9_-]+(?:\\.png)?"
-        "|[A-Za-z][A-Za-z0-9_-]*\\.png)\""));
+    static const QRegularExpression literal(
+            QStringLiteral("\"((?:frame|list_up|list_dn|list_pf|list_fn|list_center|model_ms|model_"
+                           "kb|common)/[A-Za-z0-9_-]+(?:\\.png)?"
+                           "|[A-Za-z][A-Za-z0-9_-]*\\.png)\""));
     QSet<QString> found;
-    QDirIterator it(modules(QStringLiteral("qml")), {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
+    QDirIterator it(modules(QStringLiteral("qml")),
+                    {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
@@ -81,14 +84,17 @@ double wavSeconds(const QString &path)
 
 double mp3Seconds(const QString &path)
 {
-    static const int kbits[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
+    static const int kbits[] = {0,   32,  40,  48,  56,  64,  80,  96,
+                                112, 128, 160, 192, 224, 256, 320, 0};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray data = file.readAll();
     qsizetype at = 0;
     if (data.startsWith("ID3") && data.size() > 10)
-        at = 10 + ((data[6] & 0x7f) << 21 | (data[7] & 0x7f) << 14 | (data[8] & 0x7f) << 7 | (data[9] & 0x7f));
+        at = 10
+             + ((data[6] & 0x7f) << 21 | (data[7] & 0x7f) << 14 | (data[8] & 0x7f) << 7
+                | (data[9] & 0x7f));
     if (at + 4 > data.size())
         return -1;
     const uchar b1 = uchar(data[at + 1]), b2 = uchar(data[at + 2]);
@@ -99,4 +105,4 @@ double mp3Seconds(const QString &path)
     return double(data.size() - at) * 8 / (rate * 1000);
 }
 
-}
+} // namespace ShippedFiles

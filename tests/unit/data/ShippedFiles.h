@@ -29,4 +29,4 @@ double wavSeconds(const QString &path);
 // Seconds of an MPEG-1 Layer III file at constant bit rate; negative when it is none.
 double mp3Seconds(const QString &path);
 
-}
+} // namespace ShippedFiles

@@ -28,7 +28,8 @@ namespace {
 const int kMatrixSize = 128;
 const QStringList kSkins = {QStringLiteral("skin1"), QStringLiteral("skin2")};
 
-struct Key {
+struct Key
+{
     int x, y, type;
     QString name;
     int matrix;
@@ -40,8 +41,9 @@ QList<Key> rows(const QVariantList &table)
     QList<Key> keys;
     for (int r = 0; r < table.value(0).toInt(); ++r) {
         const int at = 2 + 6 * r;
-        keys.append({table.value(at).toInt(), table.value(at + 1).toInt(), table.value(at + 2).toInt(),
-                     table.value(at + 3).toString(), table.value(at + 4).toInt(), table.value(at + 5).toUInt()});
+        keys.append({table.value(at).toInt(), table.value(at + 1).toInt(),
+                     table.value(at + 2).toInt(), table.value(at + 3).toString(),
+                     table.value(at + 4).toInt(), table.value(at + 5).toUInt()});
     }
     return keys;
 }
@@ -59,24 +61,64 @@ QString capPicture(int type, int state)
 // The pictures the window shell names, under skin<N>/; "_0/1" stands for both states.
 QStringList namedPictures()
 {
-    const QStringList named = {
-        "background.png", "keyboard.png", "frame/web_0/1", "frame/frameBackground.png", "frame/decoration1.png",
-        "frame/decoration2.png", "list_up/cmdBg.png", "list_up/applicationSetting_0/1",
-        "list_up/applicationMinimize_0/1", "list_up/applicationClose_0/1", "list_up/listUpContainer.png",
-        "list_dn/listDownButtonBg.png", "list_dn/listDnContainer.png", "list_pf/listPfContainer.png",
-        "list_pf/profileFW_0/1", "list_fn/listFnBtn_0/1", "list_fn/fnKeydefine_0/1", "list_fn/fnMacro_0/1",
-        "list_fn/fnColor_0/1", "list_center/globalsettingBackground.png", "list_center/fnColorBackground.png",
-        "list_center/fnKeydefineBackground.png", "list_center/fnMacroBackground.png",
-        "list_center/fnCommonBackground.png", "model_ms/model_M3_Color.png", "model_ms/model_M3_KeyDefine.png",
-        "common/slider_BASE.png", "common/keyboardLogo.png", "common/sliderBG.png", "common/draw_line.png",
-        "common/resetBtn.png", "common/steelBG.png", "common/settingBtn.png", "common/filelist_BASE.png",
-        "common/draw_inputValue.png", "common/draw_paletteIndex.png", "common/checkbox_0/1",
-        "common/draw_palette.png", "common/reset_0/1", "common/apply_0/1", "common/fram_2btn.png", "common/add_0/1",
-        "common/delete_0/1", "common/record_0/1", "common/stop_0/1", "common/solid-delete_0/1",
-        "common/solid-cut_0/1", "common/solid-paste_0/1", "common/solid-copy_0/1", "common/slider_FILLER_0/1",
-        "common/btnGroup_4_BASE.png", "common/btnGroup_8_BASE.png", "common/btnGroup_FILLER_0/1",
-        "common/btnGroup2_FILLER_0/1", "common/slider_11_BASE.png", "common/slider_11_FILLER_0/1",
-        "common/btnFileListFrame.png", "common/btnFrame.png"};
+    const QStringList named = {"background.png",
+                               "keyboard.png",
+                               "frame/web_0/1",
+                               "frame/frameBackground.png",
+                               "frame/decoration1.png",
+                               "frame/decoration2.png",
+                               "list_up/cmdBg.png",
+                               "list_up/applicationSetting_0/1",
+                               "list_up/applicationMinimize_0/1",
+                               "list_up/applicationClose_0/1",
+                               "list_up/listUpContainer.png",
+                               "list_dn/listDownButtonBg.png",
+                               "list_dn/listDnContainer.png",
+                               "list_pf/listPfContainer.png",
+                               "list_pf/profileFW_0/1",
+                               "list_fn/listFnBtn_0/1",
+                               "list_fn/fnKeydefine_0/1",
+                               "list_fn/fnMacro_0/1",
+                               "list_fn/fnColor_0/1",
+                               "list_center/globalsettingBackground.png",
+                               "list_center/fnColorBackground.png",
+                               "list_center/fnKeydefineBackground.png",
+                               "list_center/fnMacroBackground.png",
+                               "list_center/fnCommonBackground.png",
+                               "model_ms/model_M3_Color.png",
+                               "model_ms/model_M3_KeyDefine.png",
+                               "common/slider_BASE.png",
+                               "common/keyboardLogo.png",
+                               "common/sliderBG.png",
+                               "common/draw_line.png",
+                               "common/resetBtn.png",
+                               "common/steelBG.png",
+                               "common/settingBtn.png",
+                               "common/filelist_BASE.png",
+                               "common/draw_inputValue.png",
+                               "common/draw_paletteIndex.png",
+                               "common/checkbox_0/1",
+                               "common/draw_palette.png",
+                               "common/reset_0/1",
+                               "common/apply_0/1",
+                               "common/fram_2btn.png",
+                               "common/add_0/1",
+                               "common/delete_0/1",
+                               "common/record_0/1",
+                               "common/stop_0/1",
+                               "common/solid-delete_0/1",
+                               "common/solid-cut_0/1",
+                               "common/solid-paste_0/1",
+                               "common/solid-copy_0/1",
+                               "common/slider_FILLER_0/1",
+                               "common/btnGroup_4_BASE.png",
+                               "common/btnGroup_8_BASE.png",
+                               "common/btnGroup_FILLER_0/1",
+                               "common/btnGroup2_FILLER_0/1",
+                               "common/slider_11_BASE.png",
+                               "common/slider_11_FILLER_0/1",
+                               "common/btnFileListFrame.png",
+                               "common/btnFrame.png"};
     QStringList paths;
     for (const QString &name : named) {
         if (name.endsWith(QLatin1String("_0/1"))) {
@@ -89,7 +131,7 @@ QStringList namedPictures()
     return paths;
 }
 
-}
+} // namespace
 
 class TestShippedData : public QObject
 {
@@ -147,7 +189,8 @@ void TestShippedData::keyNameTable()
     }
     QCOMPARE(codes.size(), 128);
     // Every name has a Spanish label in the scene's table and nothing else is there.
-    QCOMPARE(QSet<QString>(map.keyBegin(), map.keyEnd()), QSet<QString>(m_enTosp.keyBegin(), m_enTosp.keyEnd()));
+    QCOMPARE(QSet<QString>(map.keyBegin(), map.keyEnd()),
+             QSet<QString>(m_enTosp.keyBegin(), m_enTosp.keyEnd()));
     QCOMPARE(map.value(QStringLiteral("A")), uchar(0x04));
     QCOMPARE(map.value(QStringLiteral("\\ |")), uchar(0x31));
     QCOMPARE(map.value(QStringLiteral("; :")), uchar(0x33));
@@ -177,25 +220,31 @@ void TestShippedData::hardwareTables()
             QList<QRect> areas;
             for (int i = 0; i < keys.size(); ++i) {
                 const Key &key = keys.at(i);
-                const QString what = where + QStringLiteral(" row %1 (%2)").arg(i + 1).arg(key.name);
+                const QString what = where
+                                     + QStringLiteral(" row %1 (%2)").arg(i + 1).arg(key.name);
                 QVERIFY2(key.matrix >= 0 && key.matrix < kMatrixSize, qPrintable(what));
-                QVERIFY2(!matrices.contains(key.matrix), qPrintable(what + QStringLiteral(": matrix used twice")));
+                QVERIFY2(!matrices.contains(key.matrix),
+                         qPrintable(what + QStringLiteral(": matrix used twice")));
                 matrices.insert(key.matrix);
                 QVERIFY2(!key.name.isEmpty(), qPrintable(what));
                 // Only the label depends on layout and file.
                 const Key &twin = us.at(i);
-                QVERIFY2(key.x == twin.x && key.y == twin.y && key.type == twin.type && key.matrix == twin.matrix
-                             && key.code == twin.code, qPrintable(what));
+                QVERIFY2(key.x == twin.x && key.y == twin.y && key.type == twin.type
+                                 && key.matrix == twin.matrix && key.code == twin.code,
+                         qPrintable(what));
                 const QString english = rows(reference).at(i).name;
-                QCOMPARE(key.name, layout == 0 ? english : m_enTosp.value(english, english).toString());
+                QCOMPARE(key.name,
+                         layout == 0 ? english : m_enTosp.value(english, english).toString());
                 // A key that sends a keyboard usage carries that usage's name.
                 if (key.code > 0 && key.code < 0x100)
-                    QVERIFY2(codeOf.contains(english) && codeOf.value(english) == key.code, qPrintable(what));
+                    QVERIFY2(codeOf.contains(english) && codeOf.value(english) == key.code,
+                             qPrintable(what));
                 const QSize size = pictureSize(kSkins.first(), capPicture(key.type, 0));
                 QVERIFY2(size.isValid(), qPrintable(what + QStringLiteral(": no key-cap picture")));
                 const QRect area(QPoint(key.x, key.y), size);
                 for (const QRect &other : areas)
-                    QVERIFY2(!area.intersects(other), qPrintable(what + QStringLiteral(": overlaps another key")));
+                    QVERIFY2(!area.intersects(other),
+                             qPrintable(what + QStringLiteral(": overlaps another key")));
                 areas.append(area);
             }
             // Fixed positions of the K3 matrix.
@@ -246,8 +295,8 @@ void TestShippedData::languages()
     QCOMPARE(english.strings.at(107), QStringLiteral("APPLY"));
     // The macro page shows 100..103 as record tooltip, key field, empty key field and pause field.
     QCOMPARE(english.strings.mid(100, 4),
-             (QStringList{QStringLiteral("RECORD"), QStringLiteral("KEY"), QStringLiteral("PRESS A KEY"),
-                          QStringLiteral("DELAY")}));
+             (QStringList{QStringLiteral("RECORD"), QStringLiteral("KEY"),
+                          QStringLiteral("PRESS A KEY"), QStringLiteral("DELAY")}));
     int translated = 0;
     for (int k = 1; k <= 115; ++k)
         translated += english.strings.at(k) != spanish.strings.at(k);
@@ -257,7 +306,8 @@ void TestShippedData::languages()
 void TestShippedData::settingsFilesAreWrittenAsTheProgramWritesThem()
 {
     // Files the program rewrites stay byte for byte the same when it saves them unchanged.
-    QStringList files = {QStringLiteral("setting/apConfig.bin"), QStringLiteral("setting/apConfigD.bin"),
+    QStringList files = {QStringLiteral("setting/apConfig.bin"),
+                         QStringLiteral("setting/apConfigD.bin"),
                          QStringLiteral("setting/HWDef.bin"), QStringLiteral("setting/pD.bin")};
     for (int n = 1; n <= 4; ++n)
         files << QStringLiteral("setting/p%1.bin").arg(n);
@@ -268,7 +318,8 @@ void TestShippedData::settingsFilesAreWrittenAsTheProgramWritesThem()
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
         const QByteArray bytes = file.readAll();
         // The legacy dialect is plain ASCII: other characters are \x escapes.
-        QVERIFY2(std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }), qPrintable(name));
+        QVERIFY2(std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; }),
+                 qPrintable(name));
         QSettings::SettingsMap map;
         QVERIFY2(LegacyIniCodec::parse(bytes, map), qPrintable(name));
         QVERIFY2(LegacyIniCodec::serialize(map) == bytes, qPrintable(name));
@@ -317,7 +368,8 @@ void TestShippedData::profiles()
     for (const Key &key : keys)
         defaults[key.matrix] = key.code;
 
-    // Profiles 1..4 carry the effect the lighting page's reset gives them; the default profile that of profile 1.
+    // Profiles 1..4 carry the effect the lighting page's reset gives them; the default profile that
+    // of profile 1.
     const QList<int> effects = {0x00, 0x09, 0x07, 0x06, 0x00};
     for (int n = 0; n < effects.size(); ++n) {
         const QSettings profile(folder + QStringLiteral("/p%1.bin").arg(n + 1), LegacyIni::format());
@@ -328,7 +380,8 @@ void TestShippedData::profiles()
         QCOMPARE(led.at(1).toInt(), 63);
         QCOMPARE(profile.value(QStringLiteral("color/color")).toStringList().size(), 21);
         for (int p = 0; p < 5; ++p) {
-            const QStringList picture = profile.value(QStringLiteral("userPicture/%1").arg(p)).toStringList();
+            const QStringList picture =
+                    profile.value(QStringLiteral("userPicture/%1").arg(p)).toStringList();
             QCOMPARE(picture.size(), 3 * kMatrixSize);
             for (const QString &v : picture)
                 QVERIFY2(v.toInt() >= 0 && v.toInt() <= 255, qPrintable(which));
@@ -336,7 +389,8 @@ void TestShippedData::profiles()
         for (int layout : {0, 1}) {
             for (int k = 0; k < kMatrixSize; ++k) {
                 const QStringList pair =
-                    profile.value(QStringLiteral("keydefine%1/%2").arg(layout).arg(k)).toStringList();
+                        profile.value(QStringLiteral("keydefine%1/%2").arg(layout).arg(k))
+                                .toStringList();
                 QCOMPARE(pair.size(), 2);
                 QCOMPARE(pair.at(0).toUInt() | pair.at(1).toUInt() << 8, defaults.at(k));
             }
@@ -344,7 +398,8 @@ void TestShippedData::profiles()
     }
     // The store opens the shipped files as the program does.
     ProfileStore store(folder);
-    QCOMPARE(store.at(3).value(QStringLiteral("color/ledType")).toStringList().value(0), QStringLiteral("6"));
+    QCOMPARE(store.at(3).value(QStringLiteral("color/ledType")).toStringList().value(0),
+             QStringLiteral("6"));
 }
 
 void TestShippedData::macros()
@@ -376,7 +431,8 @@ void TestShippedData::macros()
 void TestShippedData::skins()
 {
     QSet<int> types;
-    for (const Key &key : rows(HardwareDefinitions(modules(QStringLiteral("setting"))).table(QStringLiteral("0"), 0)))
+    for (const Key &key :
+         rows(HardwareDefinitions(modules(QStringLiteral("setting"))).table(QStringLiteral("0"), 0)))
         types.insert(key.type);
     QStringList paths = namedPictures();
     for (int type : types)
@@ -390,7 +446,8 @@ void TestShippedData::skins()
             QVERIFY2(pictureSize(skin, path) == size, qPrintable(skin + QLatin1Char('/') + path));
     }
     for (int type : types)
-        QCOMPARE(pictureSize(kSkins.first(), capPicture(type, 1)), pictureSize(kSkins.first(), capPicture(type, 0)));
+        QCOMPARE(pictureSize(kSkins.first(), capPicture(type, 1)),
+                 pictureSize(kSkins.first(), capPicture(type, 0)));
     QCOMPARE(pictureSize(kSkins.first(), QStringLiteral("background.png")), QSize(1000, 600));
     // The keyboard picture stays clear of the profile menu and the bottom bar (it sits at 152, 141).
     const QSize keyboard = pictureSize(kSkins.first(), QStringLiteral("keyboard.png"));
@@ -436,7 +493,8 @@ void TestShippedData::sounds()
 
 void TestShippedData::fontCoversEveryText()
 {
-    const int id = QFontDatabase::addApplicationFont(modules(QStringLiteral("font/Exo-Medium.ttf")));
+    const int id = QFontDatabase::addApplicationFont(
+            modules(QStringLiteral("font/Exo-Medium.ttf")));
     QVERIFY(id >= 0);
     QVERIFY(QFontDatabase::applicationFontFamilies(id).contains(QStringLiteral("Exo")));
     QVERIFY(QFile::exists(modules(QStringLiteral("font/OFL.txt"))));
@@ -456,7 +514,8 @@ void TestShippedData::fontCoversEveryText()
         for (const QString &text : texts.strings + texts.messages)
             check(code, text);
     }
-    QDirIterator scene(modules(QStringLiteral("qml")), {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
+    QDirIterator scene(modules(QStringLiteral("qml")),
+                       {QStringLiteral("*.qml"), QStringLiteral("*.js")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (scene.hasNext()) {
         QFile file(scene.next());
@@ -477,7 +536,8 @@ void TestShippedData::icons()
     }
     QVERIFY(sizes.contains(16) && sizes.contains(32) && sizes.contains(48));
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString icon = QStringLiteral("packaging/icons/hicolor/%1x%1/apps/k3config.png").arg(size);
+        const QString icon =
+                QStringLiteral("packaging/icons/hicolor/%1x%1/apps/k3config.png").arg(size);
         QCOMPARE(QImageReader(repository(icon)).size(), QSize(size, size));
     }
 }

@@ -31,8 +31,8 @@ void DeviceCatalogueTest::namesEntriesFromTheProductNameList()
 void DeviceCatalogueTest::missingAndInvalidKeysTakeTheirDefaults()
 {
     const QString path = writeCatalogue("[common]\r\nisEncode = true\r\ntotal = 2\r\n"
-                                         "[0]\r\nvid = zz\r\npid = A1CD\r\nusage = 10000\r\n"
-                                         "[1]\r\ntype = 1\r\nreportLength = -4\r\n");
+                                        "[0]\r\nvid = zz\r\npid = A1CD\r\nusage = 10000\r\n"
+                                        "[1]\r\ntype = 1\r\nreportLength = -4\r\n");
     const DeviceCatalogue catalogue = readDeviceCatalogue({}, path);
     QCOMPARE(catalogue.isEncode, true);
     QCOMPARE(catalogue.entries.size(), 2);

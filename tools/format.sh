@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Formats the tree's C++ files with clang-format (.clang-format).
 # With --check, changes nothing and fails listing what differs (the CTest test tst_format);
-# it leaves out the files that tools/format-pending.txt matches, and is skipped (exit code 77)
-# where clang-format is not installed.
+# it is skipped (exit code 77) where clang-format is not installed.
 # Usage: tools/format.sh [--check]
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
@@ -25,15 +24,5 @@ if [[ "${1:-}" != --check ]]; then
     exit
 fi
 
-pending=()
-[[ -f tools/format-pending.txt ]] && mapfile -t pending < <(grep -v '^\s*\(#\|$\)' tools/format-pending.txt)
-checked=()
-for file in "${files[@]}"; do
-    for pattern in "${pending[@]}"; do
-        # shellcheck disable=SC2053 # the patterns are globs
-        [[ $file == $pattern ]] && continue 2
-    done
-    checked+=("$file")
-done
-echo "checking ${#checked[@]} of ${#files[@]} C++ files"
-((${#checked[@]} == 0)) || clang-format --dry-run --Werror "${checked[@]}"
+echo "checking ${#files[@]} C++ files"
+clang-format --dry-run --Werror "${files[@]}"
